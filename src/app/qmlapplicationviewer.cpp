@@ -1,0 +1,70 @@
+#include "app/qmlapplicationviewer.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QQmlEngine>
+
+class QmlApplicationViewer::Private
+{
+public:
+    QString mainQmlFile;
+    QList<ScreenOrientation> orientationLocks;
+};
+
+QmlApplicationViewer::QmlApplicationViewer(QWindow *parent)
+    : QQuickView(parent), d(std::make_unique<Private>())
+{
+    connect(engine(), &QQmlEngine::quit, this, &QWindow::close);
+    setResizeMode(QQuickView::SizeRootObjectToView);
+}
+
+QmlApplicationViewer::~QmlApplicationViewer() = default;
+
+QString QmlApplicationViewer::adjustPath(const QString &path)
+{
+    const QString candidate = QCoreApplication::applicationDirPath() + "/../" + path;
+    if (candidate.contains("opt") && candidate.contains("bin") && QFileInfo::exists(candidate))
+        return candidate;
+    return path;
+}
+
+void QmlApplicationViewer::setMainQmlFile(const QString &file)
+{
+    d->mainQmlFile = adjustPath(file);
+    setSource(QUrl::fromLocalFile(d->mainQmlFile));
+}
+
+QString QmlApplicationViewer::mainQmlFile() const
+{
+    return d->mainQmlFile;
+}
+
+void QmlApplicationViewer::addImportPath(const QString &path)
+{
+    engine()->addImportPath(adjustPath(path));
+}
+
+void QmlApplicationViewer::setOrientation(ScreenOrientation orientation)
+{
+    if (orientation != LockPortrait && orientation != LockLandscape)
+        orientation = Auto;
+    if (!d->orientationLocks.contains(orientation))
+        d->orientationLocks.append(orientation);
+    // A window cannot lock a phone's rotation in Qt 6; it can tell the
+    // platform which way its content is laid out.
+    if (orientation == LockLandscape)
+        reportContentOrientationChange(Qt::LandscapeOrientation);
+    else if (orientation == LockPortrait)
+        reportContentOrientationChange(Qt::PortraitOrientation);
+}
+
+QList<QmlApplicationViewer::ScreenOrientation> QmlApplicationViewer::orientationLocks() const
+{
+    return d->orientationLocks;
+}
+
+void QmlApplicationViewer::showExpanded()
+{
+    showMaximized();
+}

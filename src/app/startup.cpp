@@ -1,0 +1,95 @@
+#include "app/startup.h"
+
+#include "app/qmlapplicationviewer.h"
+#include "app/screensaverinhibitor.h"
+#include "engine/gameengine.h"
+#include "persistence/settings.h"
+#include "sensors/accelerometerfilter.h"
+#include "sensors/tiltsources.h"
+
+#include <QAccelerometer>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QSettings>
+#include <QSurfaceFormat>
+#include <QTranslator>
+
+namespace {
+
+// Every start writes the current values back, so after the first run the keys
+// exist, and the scene receives them through the settings object's signals.
+void pushStoredSettings(Settings &settings)
+{
+    settings.loadCorrectionAngle();
+    {
+        QSettings store(Settings::organisation(), Settings::application());
+        store.setValue("AudioMute", settings.getMute());
+    }
+    settings.setAudioVolume(settings.audioVolume());
+    settings.setPilotRank(settings.getPilotRank());
+}
+
+} // namespace
+
+int runCirrovanta(int argc, char *argv[])
+{
+    QGuiApplication app(argc, argv);
+    const QString localeName = QLocale::system().name();
+    QTranslator translator;
+    // Looked up relative to the working directory, with Qt's fallbacks.
+    (void)translator.load(QStringLiteral("Cirrovanta_") + localeName);
+    app.installTranslator(&translator);
+
+    QmlApplicationViewer view;
+    view.setOrientation(QmlApplicationViewer::LockLandscape);
+    QSurfaceFormat format = view.format();
+    format.setSamples(0);
+    view.setFormat(format);
+    view.resize(854, 480);
+
+    Settings settings;
+    auto *engine = new GameEngine(&view, &settings);
+    view.rootContext()->setContextProperty(QStringLiteral("GameEngine"), engine);
+    view.setMainQmlFile(QStringLiteral("qml/Cirrovanta/main.qml"));
+
+    QObject *root = view.rootObject();
+    engine->setRootObject(root);
+    engine->findSteer();
+
+    QObject::connect(view.engine(), SIGNAL(quit()), &app, SLOT(quit()));
+    QObject::connect(root, SIGNAL(levelReady()), engine, SLOT(levelReady()));
+    QObject::connect(engine, SIGNAL(newVersionReady(const QVariant &)), root,
+                     SLOT(updateIsReady(const QVariant &)));
+
+    QAccelerometer accelerometer;
+    const QByteArray tiltSource = registerTiltSources(&view);
+    if (!tiltSource.isEmpty())
+        accelerometer.setIdentifier(tiltSource);
+    AccelerometerFilter filter;
+    accelerometer.addFilter(&filter);
+    QObject::connect(&filter,
+                     SIGNAL(accChanged(const QVariant &, const QVariant &, const QVariant &)),
+                     engine, SLOT(handleAcc(const QVariant &, const QVariant &, const QVariant &)));
+    accelerometer.start();
+
+    QObject::connect(
+        root, SIGNAL(saveCorrectionAngle(const QVariant &, const QVariant &, const QVariant &)),
+        &settings, SLOT(saveCorrectionAngle(const QVariant &, const QVariant &, const QVariant &)));
+    QObject::connect(
+        &settings, SIGNAL(correctionAngle(const QVariant &, const QVariant &, const QVariant &)),
+        root, SLOT(setCorrectionAngle(const QVariant &, const QVariant &, const QVariant &)));
+    QObject::connect(&settings, SIGNAL(audioVolume(QVariant)), root, SLOT(adjustVolume(QVariant)));
+    QObject::connect(&settings, SIGNAL(pilotRank(QVariant)), root, SLOT(setPilotRank(QVariant)));
+
+    pushStoredSettings(settings);
+
+    auto *screenSaver = new ScreenSaverInhibitor(&view);
+    screenSaver->setScreenSaverInhibit();
+
+    view.showExpanded();
+    engine->connectEventFilter();
+    return app.exec();
+}

@@ -1,0 +1,3 @@
+#include "engine/gameengine.h"
+
+void GameEngine::gameStep() {}

@@ -1,0 +1,6 @@
+#include "sensors/tiltsources.h"
+
+QByteArray registerTiltSources(QWindow *)
+{
+    return QByteArray();
+}
