@@ -6,6 +6,7 @@
 #include "persistence/settings.h"
 #include "sensors/accelerometerfilter.h"
 #include "sensors/tiltsources.h"
+#include "sensors/tiltsourceinfo.h"
 
 #include <QAccelerometer>
 #include <QGuiApplication>
@@ -53,6 +54,8 @@ int runCirrovanta(int argc, char *argv[])
     Settings settings;
     auto *engine = new GameEngine(&view, &settings);
     view.rootContext()->setContextProperty(QStringLiteral("GameEngine"), engine);
+    view.rootContext()->setContextProperty(QStringLiteral("TiltSource"),
+                                           TiltSourceInfo::forWindow(&view));
     view.setMainQmlFile(QStringLiteral("qml/Cirrovanta/main.qml"));
 
     QObject *root = view.rootObject();

@@ -1,11 +1,157 @@
 #include "audio/cinvsounds.h"
 
-// Placeholder bodies until the mixer and output thread land.
-CInvSounds::CInvSounds(QObject *parent) : QObject(parent) {}
-CInvSounds::~CInvSounds() = default;
-void CInvSounds::playMusic(int) {}
-void CInvSounds::stopMusic() {}
-void CInvSounds::enableSounds(bool) {}
-void CInvSounds::setMusicSpeed(float) {}
-void CInvSounds::loadSounds() {}
-void CInvSounds::playInternalSound(int) {}
+#include "audio/audioout.h"
+#include "audio/caudiobuffer.h"
+#include "audio/caudiobufferplayinstance.h"
+#include "audio/caudiomixer.h"
+#include "engine/gameengine.h"
+#include "persistence/settings.h"
+
+#include <QDebug>
+
+CInvSounds::CInvSounds(QObject *parent) : QObject(parent)
+{
+    audioMixer = new GE::CAudioMixer(this);
+    audioOut = new GE::AudioOut(this, audioMixer);
+    loadSounds();
+    enableSounds(true);
+}
+
+CInvSounds::~CInvSounds()
+{
+    // Nothing pulls once the thread is gone, so the buffers can go.
+    delete audioOut;
+    audioOut = nullptr;
+    releaseBuffers();
+    soundTable.clear();
+    musicInstance = nullptr;
+    delete musicBuffer;
+    musicBuffer = nullptr;
+}
+
+GE::CAudioBuffer *CInvSounds::bufferAt(int index) const
+{
+    return index >= 0 && index < buffers.size() ? buffers.at(index) : nullptr;
+}
+
+void CInvSounds::releaseBuffers()
+{
+    qDeleteAll(buffers);
+    buffers.clear();
+    buffersCount = 0;
+}
+
+GE::CAudioBuffer *CInvSounds::loadEntry(const SoundEntry &entry)
+{
+    return GE::CAudioBuffer::loadWav(GameEngine::resolveDataPath(entry.path));
+}
+
+void CInvSounds::loadSounds()
+{
+    if (!buffers.isEmpty()) {
+        // Instances still playing read these buffers: take them all out of
+        // the mixer (under its lock) before the buffers go.
+        stopMusic();
+        audioMixer->destroyList();
+    }
+    releaseBuffers();
+    soundTable.clear();
+    musicInstance = nullptr;
+
+    soundTable = {
+        {QStringLiteral("sounds/S_air1.wav"), true},
+        {QStringLiteral("sounds/S_air2.wav"), true},
+        {QStringLiteral("sounds/S_alarm.wav"), true},
+        {QStringLiteral("sounds/S_warning.wav"), true},
+        {QStringLiteral("sounds/S_click_button.wav"), true},
+        {QStringLiteral("sounds/S_click_page.wav"), true},
+        {QStringLiteral("sounds/S_explode.wav"), true},
+        {QStringLiteral("sounds/S_fanfare.wav"), false},
+        {QStringLiteral("sounds/S_clapping_short.wav"), false},
+        {QStringLiteral("sounds/S_main_sound_low.wav"), false},
+        {QStringLiteral("sounds/S_drumsandbass.wav"), false},
+        {QStringLiteral("sounds/S_air3.wav"), true},
+        {QStringLiteral("sounds/S_wrong_beep.wav"), true},
+        {QStringLiteral("sounds/S_sonar.wav"), true},
+        {QStringLiteral("sounds/S_bass_3.wav"), false},
+        {QStringLiteral("sounds/S_bass_5.wav"), false},
+        {QStringLiteral("sounds/S_bass_6.wav"), false},
+        {QStringLiteral("sounds/S_bass_8.wav"), false},
+        {QStringLiteral("sounds/S_bass_7_1.wav"), false},
+        {QStringLiteral("sounds/S_clapping.wav"), false},
+        {QStringLiteral("sounds/S_bump.wav"), true},
+    };
+
+    buffersCount = int(soundTable.size());
+    buffers.fill(nullptr, buffersCount);
+    for (int i = 0; i < buffersCount; ++i) {
+        if (soundTable.at(i).preload)
+            buffers[i] = loadEntry(soundTable.at(i));
+    }
+}
+
+void CInvSounds::playInternalSound(int index)
+{
+    if (index < 0 || index >= buffersCount)
+        return;
+    qDebug() << "starts playing sound" << index;
+    if (!buffers.at(index))
+        buffers[index] = loadEntry(soundTable.at(index));
+    if (GE::CAudioBuffer *buffer = buffers.at(index))
+        buffer->playWithMixer(*audioMixer);
+}
+
+void CInvSounds::playMusic(int index)
+{
+    if (index < 0 || index >= buffersCount)
+        return;
+    if (musicInstance) {
+        qDebug() << "starts playing music" << index;
+        stopMusic();
+    }
+    GE::CAudioBuffer *buffer = buffers.at(index);
+    if (!buffer) {
+        musicBuffer = loadEntry(soundTable.at(index));
+        buffer = musicBuffer;
+    }
+    auto *instance = new GE::CAudioBufferPlayInstance(buffer);
+    instance->loopCount.store(-1, std::memory_order_relaxed);
+    audioMixer->addAudioSource(instance);
+    musicInstance = instance;
+}
+
+void CInvSounds::stopMusic()
+{
+    if (musicInstance) {
+        qDebug() << "stops playing music";
+        // Taking it out waits for a mixing pass under way; after that no
+        // pull can reach the instance or its buffer, and both can go here.
+        // (Stopping it first would let that pass delete it under our hands.)
+        if (audioMixer->removeAudioSource(musicInstance)) {
+            musicInstance->stop();
+            delete musicInstance;
+        }
+        musicInstance = nullptr;
+    }
+    delete musicBuffer;
+    musicBuffer = nullptr;
+}
+
+void CInvSounds::enableSounds(bool enable)
+{
+    Settings settings;
+    const qreal volume = settings.audioVolume();
+    if (enable) {
+        qDebug() << "volume enabled " << volume;
+        audioMixer->setGeneralVolume(float(volume));
+    } else {
+        qDebug() << "volume disabled " << volume;
+        audioMixer->setGeneralVolume(0.0f);
+    }
+}
+
+void CInvSounds::setMusicSpeed(float speed)
+{
+    if (musicInstance)
+        musicInstance->setSpeed(float(speed));
+}

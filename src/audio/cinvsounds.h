@@ -1,6 +1,16 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
+#include <QString>
+#include <QVector>
+
+namespace GE {
+class AudioOut;
+class CAudioBuffer;
+class CAudioBufferPlayInstance;
+class CAudioMixer;
+}
 
 // The game's sound bank: 21 WAV files addressed by index, played as one-shot
 // effects or as looping music on the mixer that the output thread pulls.
@@ -18,6 +28,32 @@ public:
     void setMusicSpeed(float speed);
     void loadSounds();
 
+    // Read-only views for tests.
+    GE::CAudioMixer *mixer() const { return audioMixer; }
+    GE::AudioOut *outputThread() const { return audioOut; }
+    GE::CAudioBuffer *bufferAt(int index) const;
+    GE::CAudioBuffer *musicBufferOnDemand() const { return musicBuffer; }
+    GE::CAudioBufferPlayInstance *currentMusic() const { return musicInstance; }
+    int bufferCount() const { return buffersCount; }
+
 public slots:
     void playInternalSound(int index);
+
+private:
+    struct SoundEntry
+    {
+        QString path;
+        bool preload;
+    };
+
+    void releaseBuffers();
+    static GE::CAudioBuffer *loadEntry(const SoundEntry &entry);
+
+    QList<SoundEntry> soundTable;
+    GE::CAudioBufferPlayInstance *musicInstance = nullptr;
+    GE::CAudioMixer *audioMixer = nullptr;
+    GE::AudioOut *audioOut = nullptr;
+    QVector<GE::CAudioBuffer *> buffers;
+    GE::CAudioBuffer *musicBuffer = nullptr;
+    int buffersCount = 0;
 };

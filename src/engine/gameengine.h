@@ -60,6 +60,11 @@ public:
     bool isSeatbeltsLit() const { return seatbeltsLit; }
     bool isGroundWarningShown() const { return groundWarningShown; }
 
+    // Test hooks for the update check: where it asks (default: the translated
+    // address of the update server) and how long it waits at most (20 s).
+    void setUpdateUrl(const QString &url) { updateUrlOverride = url; }
+    void setUpdateTimeout(int ms) { updateTimeoutMs = ms; }
+
 signals:
     void newVersionReady(QVariant url);
 
@@ -164,4 +169,6 @@ private:
     bool gameLoadedFlag = false;
     qreal filteredAcc[3] = {0, 0, 0};
     MyEventFilter *activationFilter = nullptr;
+    QString updateUrlOverride;
+    int updateTimeoutMs = 20000;
 };

@@ -1,0 +1,43 @@
+import QtQuick
+import "../../components"
+
+// Straight ahead to the runway: learn to hold the heading and let it land.
+Level {
+    title: qsTr("Straight to the runway")
+    worldWidth: 1500
+    worldHeight: 900
+    parTime: 25
+    startX: 120
+    startY: 420
+    startAngle: Math.PI / 2
+    route: [Qt.point(500, 460), Qt.point(1000, 450), Qt.point(1160, 450)]
+
+    Island {
+        x: 980; y: 300
+        width: 420; height: 300
+        points: [Qt.point(30, 90), Qt.point(140, 10), Qt.point(330, 20), Qt.point(410, 120),
+                 Qt.point(380, 250), Qt.point(220, 295), Qt.point(60, 250)]
+    }
+    Runway {
+        objectName: "landing1"
+        x: 1040; y: 427
+        width: 280; height: 46
+    }
+    Airplane {
+        petrol: 1
+        petrolTime: 60
+        turningFactor: 0.05
+        accFactor: 1.6
+        resistanceFactor: 1.02
+        minSpeed: 40
+        maxSpeed: 100
+        speed: 60
+        fps: 30
+        landingTime: 3000
+        finalSound: 7
+    }
+    Buoy { objectName: "buoy1"; x: 520; y: 430; colour: 1 }
+    Buoy { objectName: "buoy2"; x: 760; y: 470; colour: 2 }
+    CloudPatch { objectName: "cloud1"; x: 560; y: 120 }
+    Fog { x: 200; y: 650 }
+}

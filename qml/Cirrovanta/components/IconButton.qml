@@ -1,0 +1,38 @@
+import QtQuick
+
+// A round button showing one picture, for the HUD and menu corners.
+Item {
+    id: button
+    width: 48
+    height: 48
+    property string icon: ""
+    property string label: ""
+    signal clicked()
+
+    activeFocusOnTab: true
+    Accessible.role: Accessible.Button
+    Accessible.name: label
+    Accessible.onPressAction: clicked()
+    Keys.onReturnPressed: clicked()
+    Keys.onEnterPressed: clicked()
+    Keys.onSpacePressed: clicked()
+
+    Rectangle {
+        anchors.fill: parent
+        radius: width / 2
+        color: mouse.pressed ? "#2f7fc1" : "#ffffff"
+        opacity: 0.85
+        border.color: button.activeFocus ? "#ff8a2a" : "#2f7fc1"
+        border.width: button.activeFocus ? 3 : 2
+    }
+    Sprite {
+        name: button.icon
+        anchors.fill: parent
+        anchors.margins: 6
+    }
+    MouseArea {
+        id: mouse
+        anchors.fill: parent
+        onClicked: button.clicked()
+    }
+}

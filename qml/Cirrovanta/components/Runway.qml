@@ -1,0 +1,83 @@
+import QtQuick
+import "Polygon.js" as Polygon
+
+// A runway. The level names it ("landing…") so the engine finds it. By default
+// the whole rectangle counts; `outline` (corners in item coordinates) narrows
+// the landing area to an exact shape.
+Item {
+    id: runway
+    width: 240
+    height: 46
+    property var outline: []
+    readonly property bool isRunway: true
+
+    containmentMask: outline.length > 2 ? exactShape : null
+    QtObject {
+        id: exactShape
+        function contains(point: point) : bool {
+            return Polygon.contains(runway.outline, point.x, point.y)
+        }
+    }
+
+    Rectangle {
+        anchors.fill: parent
+        anchors.margins: -6
+        radius: 10
+        color: "#7cc56b"
+        border.color: "#4e9a4a"
+        border.width: 2
+    }
+    Rectangle {
+        id: tarmac
+        anchors.fill: parent
+        radius: 6
+        color: "#5f6570"
+        border.color: "#3c4048"
+        border.width: 2
+    }
+    // Threshold stripes at both ends.
+    Repeater {
+        model: 2
+        Column {
+            required property int index
+            x: index === 0 ? 8 : runway.width - 22
+            anchors.verticalCenter: parent.verticalCenter
+            spacing: 4
+            Repeater {
+                model: 4
+                Rectangle { width: 14; height: 4; radius: 1; color: "#f7f9fb" }
+            }
+        }
+    }
+    // Centre line.
+    Row {
+        anchors.centerIn: parent
+        spacing: 12
+        Repeater {
+            model: Math.max(0, Math.floor((runway.width - 70) / 28))
+            Rectangle { width: 16; height: 3; radius: 1; color: "#f7f9fb" }
+        }
+    }
+    // Edge lights, blinking gently so the runway catches the eye.
+    Repeater {
+        model: 2
+        Row {
+            required property int index
+            x: 4
+            y: index === 0 ? -3 : runway.height - 3
+            spacing: (runway.width - 8 - 6 * 8) / 7
+            Repeater {
+                model: 8
+                Rectangle {
+                    width: 6; height: 6; radius: 3
+                    color: "#ffd23f"
+                    SequentialAnimation on opacity {
+                        loops: Animation.Infinite
+                        NumberAnimation { from: 1; to: 0.35; duration: 700 }
+                        NumberAnimation { from: 0.35; to: 1; duration: 700 }
+                    }
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,12 @@
+import QtQuick
+
+// An image of the artwork bundle, rendered at twice its size so it stays crisp
+// when the stage is scaled up to the window.
+Image {
+    property string name: ""
+    source: name.length ? "qrc:/images/" + name : ""
+    sourceSize: Qt.size(Math.max(1, Math.ceil(width * 2)), Math.max(1, Math.ceil(height * 2)))
+    fillMode: Image.PreserveAspectFit
+    smooth: true
+    asynchronous: false
+}

@@ -1,0 +1,10 @@
+#!/bin/sh
+# Installs what is missing, builds the game and starts it.
+set -eu
+cd "$(dirname "$0")/.."
+sh scripts/install-deps.sh play
+cmake -S . -B build -G Ninja -Wno-dev >/dev/null
+cmake --build build --target cirrovanta
+# The game finds its QML, levels, sounds and translation relative to the
+# working directory when it is not installed.
+exec ./build/cirrovanta "$@"

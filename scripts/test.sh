@@ -1,0 +1,31 @@
+#!/bin/sh
+# Installs what is missing, builds everything and runs the whole test suite
+# with a private sound server (a PulseAudio null sink) and a private session
+# bus; both are stopped again at the end. Tests draw offscreen.
+set -eu
+cd "$(dirname "$0")/.."
+root=$(pwd)
+sh scripts/install-deps.sh test
+
+cmake -S . -B build -G Ninja -Wno-dev >/dev/null
+cmake --build build
+
+scratch=$(mktemp -d)
+mkdir -m 700 "$scratch/runtime"
+export HOME="$scratch" XDG_RUNTIME_DIR="$scratch/runtime"
+export QT_QPA_PLATFORM=offscreen
+
+stop_services() {
+    pulseaudio -k 2>/dev/null || true
+    rm -rf "$scratch"
+}
+trap stop_services EXIT INT TERM
+
+pulseaudio -D --exit-idle-time=-1 --system=false --disallow-exit -n \
+    --load=module-null-sink --load=module-native-protocol-unix 2>/dev/null || true
+for _ in 1 2 3 4 5 6 7 8 9 10; do
+    pactl info >/dev/null 2>&1 && break
+    sleep 0.5
+done
+
+dbus-run-session -- ctest --test-dir "$root/build" --output-on-failure -j2

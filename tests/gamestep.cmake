@@ -1,0 +1,1 @@
+cirrovanta_add_test(tst_gamestep SOURCES gamestep/tst_gamestep.cpp)

@@ -1,0 +1,688 @@
+#include "common/testenvironment.h"
+#include "engine/gameengine.h"
+#include "persistence/settings.h"
+
+#include <QAbstractEventDispatcher>
+#include <QJSValue>
+#include <QLoggingCategory>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QRegularExpression>
+#include <QTimerEvent>
+
+#include <memory>
+
+// Time is driven by hand: the scenarios send the engine QTimerEvents with the
+// ids its accessors report, in the order the timer intervals imply. The real
+// timers that the engine starts stay registered, but their events are only
+// delivered by an event loop, and these tests never enter one; each flight's
+// engine kills its timers when it is destroyed at the end of the test.
+
+namespace {
+
+QStringList *capturedLines = nullptr;
+QtMessageHandler forwardHandler = nullptr;
+
+void captureDebugLines(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (capturedLines && type == QtDebugMsg)
+        capturedLines->append(text);
+    if (forwardHandler)
+        forwardHandler(type, context, text);
+}
+
+// A level as the game's documents provide it: every function of the scene
+// contract, each recording its call into one list that the test reads. The
+// aeroplane (40 x 20, so its centre lies at (20, 10)) and the buoys record
+// into the same list, so the order of all calls is visible.
+const char *levelDocument = R"(
+import QtQuick
+import QtQuick.Shapes
+Item {
+    id: level
+    objectName: "gameLevel"
+    width: 800; height: 600
+    property var calls: []
+    function record(entry) { calls.push(entry) }
+    function gameOver(passed) { record(["gameOver", passed]) }
+    function pauseGame(on) { record(["pauseGame", on]) }
+    function explode(x, y) { record(["explode", x, y]) }
+    function explodeHappy(x, y) { record(["explodeHappy", x, y]) }
+    function showWarningText(text, duration) { record(["showWarningText", text, duration]) }
+    function groundWarning(on) { record(["groundWarning", on]) }
+    function seatbeltsSign(on) { record(["seatbeltsSign", on]) }
+
+    Item {
+        objectName: "airplane"
+        width: 40; height: 20
+        property real vectorX: 0; property real vectorY: 0
+        property real turningFactor: 1; property real accFactor: 1; property real resistanceFactor: 1
+        property real speed: 0; property real petrol: 100
+        property int fps: 25; property int petrolTime: 60; property int minSpeed: 1; property int maxSpeed: 5
+        property real angle: 0; property real tilt: 0
+        property real realX: x; property real realY: y
+        property int landingTime: 1000
+        property int finalSound: 9
+        function doLanding(on) { level.record(["doLanding", on]) }
+    }
+    SCENE
+}
+)";
+
+QString describe(const QVariant &value)
+{
+    if (value.typeId() == QMetaType::Bool)
+        return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+    if (value.typeId() == QMetaType::QString)
+        return '"' + value.toString() + '"';
+    return QString::number(value.toDouble());
+}
+
+QString point(qreal x, qreal y)
+{
+    return QString::number(x) + ", " + QString::number(y);
+}
+
+// One level loaded into a real item tree, with an engine that found it.
+class Flight
+{
+public:
+    explicit Flight(const QString &scene = QString())
+    {
+        capturedLines = &lines;
+        QQmlComponent component(&qml);
+        component.setData(QString::fromLatin1(levelDocument).replace("SCENE", scene).toUtf8(),
+                          QUrl());
+        level.reset(qobject_cast<QQuickItem *>(component.create()));
+        if (!level)
+            qWarning() << component.errors();
+        engine.setRootObject(level.get());
+        engine.levelReady();
+        engine.findQmlObjects();
+        plane = qobject_cast<QQuickItem *>(engine.currentAirplane());
+    }
+    ~Flight() { capturedLines = nullptr; }
+
+    bool loaded() const { return level && plane; }
+
+    // Puts the aeroplane's centre on a point of the level.
+    void placeCentre(qreal x, qreal y) { plane->setPosition(QPointF(x - 20, y - 10)); }
+
+    void deliver(int timerId)
+    {
+        QTimerEvent event(timerId);
+        QCoreApplication::sendEvent(&engine, &event);
+    }
+    void step(int count = 1)
+    {
+        for (int i = 0; i < count; ++i)
+            deliver(engine.engineTimer());
+    }
+
+    int intervalOf(int timerId) const
+    {
+        const auto timers = QAbstractEventDispatcher::instance()->registeredTimers(
+            const_cast<GameEngine *>(&engine));
+        for (const auto &timer : timers) {
+            if (timer.timerId == timerId)
+                return int(timer.interval);
+        }
+        return -1;
+    }
+    int timersOfEngine() const
+    {
+        return QAbstractEventDispatcher::instance()
+            ->registeredTimers(const_cast<GameEngine *>(&engine))
+            .size();
+    }
+
+    // The calls recorded since the last look, as "name(arg, arg)".
+    QStringList takeCalls()
+    {
+        QVariant recorded = level->property("calls");
+        if (recorded.metaType() == QMetaType::fromType<QJSValue>())
+            recorded = recorded.value<QJSValue>().toVariant();
+        const QVariantList all = recorded.toList();
+        QStringList fresh;
+        for (qsizetype i = seenCalls; i < all.size(); ++i) {
+            QVariantList entry = all.at(i).toList();
+            const QString name = entry.takeFirst().toString();
+            QStringList args;
+            for (const QVariant &arg : std::as_const(entry))
+                args << describe(arg);
+            fresh << name + '(' + args.join(", ") + ')';
+        }
+        seenCalls = all.size();
+        return fresh;
+    }
+
+    // Sound indices the bank reported since the last look.
+    QList<int> takeSounds()
+    {
+        static const QRegularExpression played(QStringLiteral("^starts playing sound (\\d+)$"));
+        QList<int> sounds;
+        for (qsizetype i = seenLines; i < lines.size(); ++i) {
+            const QRegularExpressionMatch match = played.match(lines.at(i));
+            if (match.hasMatch())
+                sounds << match.captured(1).toInt();
+        }
+        seenLines = lines.size();
+        return sounds;
+    }
+
+    QStringList lines;
+    QQmlEngine qml;
+    std::unique_ptr<QQuickItem> level;
+    Settings settings;
+    GameEngine engine{nullptr, &settings};
+    QQuickItem *plane = nullptr;
+
+private:
+    qsizetype seenCalls = 0;
+    qsizetype seenLines = 0;
+};
+
+const QString landingStrip = QStringLiteral(
+    R"(Item { objectName: "landingStrip"; x: 100; y: 400; width: 400; height: 40 })");
+
+const QString terrainWarning =
+    QStringLiteral(R"(showWarningText("WARNING! Terrain ahead!", 1500))");
+
+} // namespace
+
+// Sounds are observed through the bank's debug line; while the bank prints
+// none, the sound checks are skipped and everything else still runs.
+#define COMPARE_SOUNDS(flight, ...)                                                                \
+    do {                                                                                           \
+        const QList<int> played = (flight).takeSounds();                                          \
+        if (bankReportsSounds)                                                                     \
+            QCOMPARE(played, QList<int> __VA_ARGS__);                                              \
+    } while (false)
+
+#define LOAD_FLIGHT(name, scene)                                                                   \
+    Flight name(scene);                                                                            \
+    QVERIFY(name.loaded())
+
+class GameStepTest : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit GameStepTest(const TestEnvironment &) {}
+
+private:
+    bool bankReportsSounds = false;
+
+private slots:
+    void initTestCase()
+    {
+        QLoggingCategory::setFilterRules(QStringLiteral("default.debug=true"));
+        forwardHandler = qInstallMessageHandler(captureDebugLines);
+        Flight probe;
+        probe.engine.playSound(0);
+        bankReportsSounds = !probe.takeSounds().isEmpty();
+        if (!bankReportsSounds)
+            qWarning("the sound bank reports no sounds yet: sound checks are skipped");
+    }
+
+    void cleanupTestCase() { qInstallMessageHandler(forwardHandler); }
+
+    void hittingAnObstructionEndsTheFlightOnce()
+    {
+        LOAD_FLIGHT(flight, R"(Rectangle { objectName: "obstructionRock"; x: 300; y: 200; width: 100; height: 100 })");
+        flight.placeCentre(100, 100);
+        flight.engine.enableEngineTimer(true);
+        const int engineId = flight.engine.engineTimer();
+        flight.step();
+        QCOMPARE(flight.takeCalls(), QStringList{"groundWarning(false)"});
+
+        flight.placeCentre(350, 250);
+        flight.step();
+        // The explosion is at the middle of the lower edge: P + (w / 2, h).
+        QCOMPARE(flight.takeCalls(), (QStringList{"explode(" + point(330 + 20, 240 + 20) + ')',
+                                                  "gameOver(false)"}));
+        COMPARE_SOUNDS(flight, {6});
+        QCOMPARE(flight.plane->opacity(), 0.0);
+        QVERIFY(flight.lines.contains(
+            QStringLiteral(R"(Collision with  "obstructionRock"  at  QPointF(330,240))")));
+        QCOMPARE(flight.engine.engineTimer(), 0);
+        QCOMPARE(flight.engine.landingTimer(), 0);
+        QCOMPARE(flight.engine.crashTimer(), 0);
+
+        // Events of the stopped timer still in flight change nothing.
+        flight.deliver(engineId);
+        flight.deliver(engineId);
+        QCOMPARE(flight.takeCalls(), QStringList());
+        COMPARE_SOUNDS(flight, {});
+    }
+
+    void terrainAheadWarnsOnceUntilTheWayIsClear()
+    {
+        // Two rocks in front of the nose (the heading 0 points up), inside the
+        // near zone, the centre (200, 300) in neither.
+        LOAD_FLIGHT(flight, R"(
+            Rectangle { objectName: "obstructionNear"; x: 190; y: 250; width: 20; height: 30 }
+            Rectangle { objectName: "obstructionNext"; x: 215; y: 260; width: 20; height: 20 })");
+        flight.placeCentre(200, 300);
+        flight.engine.enableEngineTimer(true);
+        flight.step();
+        QCOMPARE(flight.takeCalls(),
+                 (QStringList{terrainWarning, "groundWarning(true)", "seatbeltsSign(true)"}));
+        COMPARE_SOUNDS(flight, {2});
+        QVERIFY(flight.engine.isGroundWarningShown());
+
+        flight.step(2);
+        QCOMPARE(flight.takeCalls(), QStringList());
+        COMPARE_SOUNDS(flight, {});
+
+        // Turned round, the rocks are still near but no longer ahead.
+        flight.plane->setProperty("angle", 3.14159265);
+        flight.step();
+        QCOMPARE(flight.takeCalls(), (QStringList{"groundWarning(false)", "seatbeltsSign(false)"}));
+        QVERIFY(!flight.engine.isGroundWarningShown());
+        flight.step();
+        QCOMPARE(flight.takeCalls(), QStringList{"groundWarning(false)"});
+
+        flight.plane->setProperty("angle", 0.0);
+        flight.step();
+        QCOMPARE(flight.takeCalls(),
+                 (QStringList{terrainWarning, "groundWarning(true)", "seatbeltsSign(true)"}));
+        COMPARE_SOUNDS(flight, {2});
+    }
+
+    void everyQuietStepClearsTheGroundWarning()
+    {
+        LOAD_FLIGHT(flight, QString());
+        flight.engine.enableEngineTimer(true);
+        flight.step(3);
+        QCOMPARE(flight.takeCalls(), QStringList(3, "groundWarning(false)"));
+        COMPARE_SOUNDS(flight, {});
+    }
+
+    void obstructionsHitOnlyInsideTheirOutline_data()
+    {
+        QTest::addColumn<QString>("scene");
+        QTest::addColumn<QPointF>("centre");
+        QTest::addColumn<bool>("crash");
+
+        const QString tilted = QStringLiteral(
+            R"(Rectangle { objectName: "obstructionTilted"; x: 300; y: 300; width: 100; height: 100; rotation: 45 })");
+        // A mountain 200 wide and 100 high with its peak at (100, 0).
+        const QString typedMask = QStringLiteral(R"(
+            Item {
+                objectName: "obstructionMountain"; x: 300; y: 300; width: 200; height: 100
+                containmentMask: QtObject {
+                    function contains(point: point) : bool {
+                        return point.y <= 100 && Math.abs(point.x - 100) <= point.y
+                    }
+                }
+            })");
+        const QString shapeMask = QStringLiteral(R"(
+            Item {
+                objectName: "obstructionRidge"; x: 300; y: 300; width: 200; height: 100
+                containmentMask: outline
+                Shape {
+                    id: outline
+                    width: 200; height: 100
+                    containsMode: Shape.FillContains
+                    ShapePath {
+                        startX: 0; startY: 100
+                        PathLine { x: 100; y: 0 }
+                        PathLine { x: 200; y: 100 }
+                        PathLine { x: 0; y: 100 }
+                    }
+                }
+            })");
+
+        // The square turned by 45 degrees is a diamond around (350, 350) with
+        // a half diagonal of 70.7; its mapped bounding box spans 279.3 to 420.7.
+        QTest::newRow("tilted square: corner of its box outside the diamond")
+            << tilted << QPointF(290, 290) << false;
+        QTest::newRow("tilted square: in the diamond above the unturned square")
+            << tilted << QPointF(350, 285) << true;
+        QTest::newRow("tilted square: its centre") << tilted << QPointF(350, 350) << true;
+        QTest::newRow("mountain function: sky beside the slope")
+            << typedMask << QPointF(320, 320) << false;
+        QTest::newRow("mountain function: inside the rock")
+            << typedMask << QPointF(400, 380) << true;
+        QTest::newRow("mountain shape: sky beside the slope")
+            << shapeMask << QPointF(320, 320) << false;
+        QTest::newRow("mountain shape: inside the rock") << shapeMask << QPointF(400, 380) << true;
+    }
+
+    void obstructionsHitOnlyInsideTheirOutline()
+    {
+        QFETCH(QString, scene);
+        QFETCH(QPointF, centre);
+        QFETCH(bool, crash);
+
+        LOAD_FLIGHT(flight, scene);
+        QCOMPARE(flight.engine.currentObstructions().size(), 1);
+        flight.placeCentre(centre.x(), centre.y());
+        flight.engine.enableEngineTimer(true);
+        flight.step();
+        if (crash) {
+            QCOMPARE(flight.takeCalls(),
+                     (QStringList{"explode(" + point(centre.x(), centre.y() + 10) + ')',
+                                  "gameOver(false)"}));
+            COMPARE_SOUNDS(flight, {6});
+        } else {
+            // Outside the outline but inside the box: the box still warns.
+            QCOMPARE(flight.takeCalls(),
+                     (QStringList{terrainWarning, "groundWarning(true)", "seatbeltsSign(true)"}));
+            COMPARE_SOUNDS(flight, {2});
+            QCOMPARE(flight.plane->opacity(), 1.0);
+        }
+    }
+
+    void fadingAeroplaneMeetsNothing()
+    {
+        LOAD_FLIGHT(flight, R"(
+            Item { objectName: "cloudBank"; x: 100; y: 100; width: 200; height: 200 }
+            Rectangle { objectName: "obstructionRock"; x: 150; y: 150; width: 100; height: 100 })");
+        flight.plane->setOpacity(0.5);
+        flight.placeCentre(200, 200);
+        flight.engine.enableEngineTimer(true);
+        flight.step();
+        QCOMPARE(flight.takeCalls(), QStringList());
+        QCOMPARE(flight.plane->opacity(), 0.5);
+        QCOMPARE(flight.engine.engineTimer() != 0, true);
+
+        // In the cloud at full opacity the sign goes on; fading again, the
+        // aeroplane counts as in no cloud and the sign goes off.
+        flight.plane->setOpacity(1.0);
+        flight.placeCentre(120 + 80, 100 + 40);
+        flight.step();
+        QCOMPARE(flight.takeCalls(), (QStringList{"groundWarning(false)", "seatbeltsSign(true)"}));
+        flight.plane->setOpacity(0.5);
+        flight.step();
+        QCOMPARE(flight.takeCalls(), QStringList{"seatbeltsSign(false)"});
+    }
+
+    void stayingOnTheRunwayCompletesTheLanding()
+    {
+        LOAD_FLIGHT(flight, landingStrip);
+        flight.placeCentre(300, 420);
+        flight.engine.enableEngineTimer(true);
+        const int engineId = flight.engine.engineTimer();
+        flight.step();
+        // No timer ran while the obstructions were walked, so the quiet
+        // clear still comes first; the running landing keeps the sign off.
+        QCOMPARE(flight.takeCalls(),
+                 (QStringList{"groundWarning(false)", "doLanding(true)", "groundWarning(true)",
+                              R"(showWarningText("Landing. Fasten seatbelts!", 3000))"}));
+        COMPARE_SOUNDS(flight, {3});
+        const int landingId = flight.engine.landingTimer();
+        QVERIFY(landingId != 0);
+        QCOMPARE(flight.intervalOf(landingId), 2 * 1000 / 3);
+
+        flight.step(2);
+        QCOMPARE(flight.takeCalls(), QStringList());
+        QCOMPARE(flight.engine.landingTimer(), landingId);
+
+        flight.deliver(landingId);
+        // Touchdown at P + (w / 2, h) with P = (280, 410).
+        QCOMPARE(flight.takeCalls(),
+                 (QStringList{"explodeHappy(" + point(300, 430) + ')', "gameOver(true)"}));
+        COMPARE_SOUNDS(flight, {9});
+        QCOMPARE(flight.engine.engineTimer(), 0);
+        QCOMPARE(flight.engine.landingTimer(), 0);
+        QCOMPARE(flight.engine.crashTimer(), 0);
+
+        flight.deliver(landingId);
+        flight.deliver(engineId);
+        QCOMPARE(flight.takeCalls(), QStringList());
+    }
+
+    void leavingTheRunwayCancelsTheLanding()
+    {
+        LOAD_FLIGHT(flight, landingStrip);
+        flight.placeCentre(300, 420);
+        flight.engine.enableEngineTimer(true);
+        flight.step();
+        flight.takeCalls();
+        const int landingId = flight.engine.landingTimer();
+
+        flight.placeCentre(300, 300);
+        flight.step();
+        QCOMPARE(flight.takeCalls(),
+                 (QStringList{"doLanding(false)", "groundWarning(false)",
+                              R"(showWarningText("Out of the runway, landing cancelled!", 1500))"}));
+        QCOMPARE(flight.engine.landingTimer(), 0);
+        QCOMPARE(flight.intervalOf(landingId), -1);
+
+        flight.deliver(landingId);
+        flight.step();
+        QCOMPARE(flight.takeCalls(), QStringList{"groundWarning(false)"});
+    }
+
+    void freeFallEndsInACrash()
+    {
+        LOAD_FLIGHT(flight, landingStrip);
+        flight.placeCentre(300, 100);
+        flight.engine.enableEngineTimer(true);
+        flight.engine.startFreeFall();
+        QCOMPARE(flight.takeCalls(),
+                 (QStringList{"doLanding(true)", "groundWarning(false)", "seatbeltsSign(true)"}));
+        const int crashId = flight.engine.crashTimer();
+        QCOMPARE(flight.intervalOf(crashId), 2 * 1000);
+
+        // While falling no quiet clear is sent and the sign stays on.
+        flight.step(2);
+        QCOMPARE(flight.takeCalls(), QStringList());
+
+        flight.plane->setPosition(QPointF(40, 500));
+        flight.deliver(crashId);
+        QCOMPARE(flight.takeCalls(),
+                 (QStringList{"explode(" + point(40 + 20, 500 + 20) + ')', "gameOver(false)"}));
+        COMPARE_SOUNDS(flight, {6});
+        QCOMPARE(flight.engine.engineTimer(), 0);
+        QCOMPARE(flight.engine.crashTimer(), 0);
+        QCOMPARE(flight.timersOfEngine(), 0);
+
+        flight.deliver(crashId);
+        QCOMPARE(flight.takeCalls(), QStringList());
+    }
+
+    void leavingTheRunwayWhileFallingKeepsTheGearDown()
+    {
+        LOAD_FLIGHT(flight, landingStrip);
+        flight.placeCentre(300, 420);
+        flight.engine.enableEngineTimer(true);
+        flight.engine.startFreeFall();
+        flight.step();
+        QCOMPARE(flight.takeCalls(),
+                 (QStringList{"doLanding(true)", "groundWarning(false)", "seatbeltsSign(true)",
+                              "doLanding(true)", "groundWarning(true)",
+                              R"(showWarningText("Landing. Fasten seatbelts!", 3000))"}));
+        flight.placeCentre(300, 300);
+        flight.step();
+        QCOMPARE(flight.takeCalls(),
+                 QStringList{R"(showWarningText("Out of the runway, landing cancelled!", 1500))"});
+        QVERIFY(flight.engine.crashTimer() != 0);
+        QVERIFY(flight.engine.isSeatbeltsLit());
+    }
+
+    void glidingOntoTheRunwayWhileFalling_data()
+    {
+        QTest::addColumn<int>("arrival");
+        QTest::addColumn<bool>("dangerous");
+        const int landingTime = 1000;
+        QTest::newRow("runway reached at 2L - L/2: the fall ends first, a dangerous landing")
+            << 2 * landingTime - landingTime / 2 << true;
+        QTest::newRow("runway reached at L: the landing completes first")
+            << landingTime << false;
+    }
+
+    // Petrol runs out at time 0; a step at `arrival` finds the runway. Which
+    // ending wins follows from the two timers' intervals as registered.
+    void glidingOntoTheRunwayWhileFalling()
+    {
+        QFETCH(int, arrival);
+        QFETCH(bool, dangerous);
+
+        LOAD_FLIGHT(flight, landingStrip);
+        flight.placeCentre(300, 300);
+        flight.engine.enableEngineTimer(true);
+        flight.engine.startFreeFall();
+        const int crashId = flight.engine.crashTimer();
+        const int crashDue = flight.intervalOf(crashId);
+        QCOMPARE(crashDue, 2 * 1000);
+
+        flight.placeCentre(300, 420);
+        flight.step();
+        const int landingId = flight.engine.landingTimer();
+        QVERIFY(landingId != 0);
+        QCOMPARE(flight.intervalOf(landingId), 2 * 1000 / 3);
+        const int landingDue = arrival + flight.intervalOf(landingId);
+        QCOMPARE(crashDue < landingDue, dangerous);
+        flight.takeCalls();
+        flight.takeSounds();
+
+        flight.deliver(crashDue < landingDue ? crashId : landingId);
+        const QString touchdown = point(300, 430);
+        if (dangerous) {
+            QCOMPARE(flight.takeCalls(),
+                     (QStringList{"explode(" + touchdown + ')',
+                                  R"(showWarningText("Dangerous landing!", 1500))",
+                                  "gameOver(true)"}));
+        } else {
+            QCOMPARE(flight.takeCalls(),
+                     (QStringList{"explodeHappy(" + touchdown + ')', "gameOver(true)"}));
+        }
+        COMPARE_SOUNDS(flight, {9});
+        QCOMPARE(flight.engine.landingTimer(), 0);
+        QCOMPARE(flight.engine.crashTimer(), 0);
+        QCOMPARE(flight.timersOfEngine(), 0);
+
+        // The timer that lost never ends the flight a second time.
+        flight.deliver(crashDue < landingDue ? landingId : crashId);
+        QCOMPARE(flight.takeCalls(), QStringList());
+        COMPARE_SOUNDS(flight, {});
+    }
+
+    void cloudsAreEnteredInsideTheirEllipse_data()
+    {
+        QTest::addColumn<QSizeF>("size");
+        QTest::addColumn<QPointF>("inCloud");
+        QTest::addColumn<bool>("entered");
+        // The direction a = atan2(dx, dy) from the cloud's centre: the point
+        // is in when |dx| <= |w/2 sin a| and |dy| <= |h/2 cos a|, truncated.
+        QTest::newRow("square: the centre") << QSizeF(100, 100) << QPointF(50, 50) << true;
+        // dx = dy = 45, a = 45 degrees, reach 35 each way.
+        QTest::newRow("square: a corner of the box outside the circle")
+            << QSizeF(100, 100) << QPointF(5, 5) << false;
+        // dx = 0, dy = 48, a = 0: reach 0 across, 50 along.
+        QTest::newRow("square: just inside the top") << QSizeF(100, 100) << QPointF(50, 2) << true;
+        // dx = 85, dy = 0, a = 90 degrees: reach 100 across.
+        QTest::newRow("wide: near the left end") << QSizeF(200, 100) << QPointF(15, 50) << true;
+        // dx = 70, dy = 40: reach 86 across but only 24 along.
+        QTest::newRow("wide: above the left end") << QSizeF(200, 100) << QPointF(30, 10) << false;
+    }
+
+    void cloudsAreEnteredInsideTheirEllipse()
+    {
+        QFETCH(QSizeF, size);
+        QFETCH(QPointF, inCloud);
+        QFETCH(bool, entered);
+
+        LOAD_FLIGHT(flight,
+                    QString(R"(Item { objectName: "cloudPuff"; x: 500; y: 100; width: %1; height: %2 })")
+                        .arg(size.width())
+                        .arg(size.height()));
+        flight.placeCentre(500 + inCloud.x(), 100 + inCloud.y());
+        flight.engine.enableEngineTimer(true);
+        flight.step();
+        if (entered) {
+            QCOMPARE(flight.takeCalls(), (QStringList{"groundWarning(false)", "seatbeltsSign(true)"}));
+            COMPARE_SOUNDS(flight, {3});
+            // With the sign on, the cloud no longer rings.
+            flight.step();
+            QCOMPARE(flight.takeCalls(), QStringList{"groundWarning(false)"});
+            COMPARE_SOUNDS(flight, {});
+        } else {
+            QCOMPARE(flight.takeCalls(), QStringList{"groundWarning(false)"});
+            COMPARE_SOUNDS(flight, {});
+            QVERIFY(!flight.engine.isSeatbeltsLit());
+        }
+    }
+
+    void eachStepTakesAtMostOneLiveBuoy()
+    {
+        // Four buoys on one spot: a dead one and a faded one come first.
+        LOAD_FLIGHT(flight, R"(
+            Item { objectName: "buoyDead"; x: 600; y: 100; width: 30; height: 30; property bool isAlive: false
+                   function explode() { level.record(["buoy", objectName]) } }
+            Item { objectName: "buoyFaded"; x: 600; y: 100; width: 30; height: 30; opacity: 0; property bool isAlive: true
+                   function explode() { level.record(["buoy", objectName]) } }
+            Item { objectName: "buoyFirst"; x: 600; y: 100; width: 30; height: 30; property bool isAlive: true
+                   function explode() { level.record(["buoy", objectName]); isAlive = false } }
+            Item { objectName: "buoySecond"; x: 600; y: 100; width: 30; height: 30; property bool isAlive: true
+                   function explode() { level.record(["buoy", objectName]); isAlive = false } })");
+        QCOMPARE(flight.engine.currentBuoys().size(), 4);
+        flight.placeCentre(615, 115);
+        flight.engine.enableEngineTimer(true);
+        flight.step();
+        QCOMPARE(flight.takeCalls(), (QStringList{"groundWarning(false)", R"(buoy("buoyFirst"))"}));
+        COMPARE_SOUNDS(flight, {5});
+        flight.step();
+        QCOMPARE(flight.takeCalls(), (QStringList{"groundWarning(false)", R"(buoy("buoySecond"))"}));
+        COMPARE_SOUNDS(flight, {5});
+        flight.step();
+        QCOMPARE(flight.takeCalls(), QStringList{"groundWarning(false)"});
+        COMPARE_SOUNDS(flight, {});
+    }
+
+    void enablingTwiceGivesOneStepStream()
+    {
+        LOAD_FLIGHT(flight, QString());
+        flight.engine.enableEngineTimer(true);
+        const int engineId = flight.engine.engineTimer();
+        flight.engine.enableEngineTimer(true);
+        QCOMPARE(flight.engine.engineTimer(), engineId);
+        QCOMPARE(flight.timersOfEngine(), 1);
+        QCOMPARE(flight.intervalOf(engineId), 80);
+    }
+
+    void aeroplaneGoneBeforeTheEndStillEndsTheFlight_data()
+    {
+        QTest::addColumn<bool>("falling");
+        QTest::addColumn<QString>("ending");
+        QTest::addColumn<QList<int>>("sounds");
+        QTest::newRow("landing timer fires") << false << "gameOver(true)" << QList<int>{};
+        QTest::newRow("crash timer fires") << true << "gameOver(false)" << QList<int>{6};
+    }
+
+    void aeroplaneGoneBeforeTheEndStillEndsTheFlight()
+    {
+        QFETCH(bool, falling);
+        QFETCH(QString, ending);
+        QFETCH(QList<int>, sounds);
+
+        LOAD_FLIGHT(flight, landingStrip);
+        flight.placeCentre(300, falling ? 300 : 420);
+        flight.engine.enableEngineTimer(true);
+        if (falling)
+            flight.engine.startFreeFall();
+        else
+            flight.step();
+        const int endingId = falling ? flight.engine.crashTimer() : flight.engine.landingTimer();
+        QVERIFY(endingId != 0);
+        flight.takeCalls();
+        flight.takeSounds();
+
+        delete flight.plane;
+        QCOMPARE(flight.engine.currentAirplane(), nullptr);
+        flight.deliver(endingId);
+        QCOMPARE(flight.takeCalls(), QStringList{ending});
+        COMPARE_SOUNDS(flight, (sounds));
+        QCOMPARE(flight.timersOfEngine(), 0);
+
+        flight.deliver(endingId);
+        QCOMPARE(flight.takeCalls(), QStringList());
+    }
+};
+
+CIRROVANTA_TEST_MAIN(GameStepTest)
+#include "tst_gamestep.moc"

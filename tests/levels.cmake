@@ -1,0 +1,1 @@
+cirrovanta_add_test(tst_levelgroups SOURCES levels/tst_levelgroups.cpp)
