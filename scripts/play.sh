@@ -5,6 +5,7 @@ cd "$(dirname "$0")/.."
 sh scripts/install-deps.sh play
 cmake -S . -B build -G Ninja -Wno-dev >/dev/null
 cmake --build build --target cirrovanta
-# The game finds its QML, levels, sounds and translation relative to the
-# working directory when it is not installed.
-exec ./build/cirrovanta "$@"
+# Not installed, the game finds its QML, sounds and translation relative to
+# the working directory; the build directory links them in.
+cd build
+exec ./cirrovanta "$@"

@@ -218,7 +218,7 @@ def plane_defs(n, body, wing, accent):
                                              (1, shade(body, 0.82))])
             + lin("wing%d" % n, 0, 0, 0, 1, [(0, tint(wing, 0.25)), (0.5, wing), (1, shade(wing, 0.85))])
             + lin("glass%d" % n, 0, 0, 1, 1, [(0, "#cdefff"), (0.4, SKY), (1, SKY_DEEP)])
-            + rad("disc%d" % n, 0.5, 0.5, 0.5, [(0, "#ffffff", 0.0), (0.8, "#c8d6e4", 0.35),
+            + rad("disc%d" % n, 0.5, 0.5, 0.5, [(0, "#ffffff", 0.0), (0.8, "#c8d6e4", 0.25),
                                                 (1, "#ffffff", 0.0)]))
 
 
@@ -468,56 +468,45 @@ DRAWINGS["indicator_soundoff.svg"] = lambda: lamp("sound", False, mute_symbol)
 
 
 # ---------------------------------------------------------------- petrol gauge
-# 128 x 128, pivot at the centre. The needle in indicator_fg points up; the
-# dial runs from -90 degrees (empty, left) to +90 degrees (full, right).
+# A bar gauge: indicator_bg (128 x 40) is the housing with an empty trough;
+# indicator_fg (118 x 30) is the full bar that fits the trough 5 px inside the
+# housing and is cut from the right as petrol burns, so little petrol leaves
+# only its red end showing.
 
 @drawing("indicator_bg.svg")
 def indicator_bg():
-    defs = (lin("bezel", 0, 0, 1, 1, [(0, "#4d6a8c"), (1, NAVY)])
-            + rad("face", 0.5, 0.5, 0.5, [(0, "#ffffff"), (0.8, SNOW), (1, CLOUD_SHADE)], fx=0.38, fy=0.32))
-    b = [el("circle", cx=64, cy=64, r=61, fill="url(#bezel)", stroke=INK, stroke_width=LINE),
-         el("circle", cx=64, cy=64, r=53, fill="url(#face)", stroke="#0f1f30", stroke_width=1.2),
-         el("path", d=arc_path(64, 64, 45, -90, -52), stroke=RED, stroke_width=7, fill="none",
-            stroke_linecap="butt"),
-         el("path", d=arc_path(64, 64, 45, 52, 90), stroke=GRASS, stroke_width=7, fill="none",
-            stroke_linecap="butt")]
-    for a in range(-90, 91, 15):
-        major = a % 45 == 0
-        x0, y0 = polar(64, 64, 36 if major else 40, a)
-        x1, y1 = polar(64, 64, 49, a)
-        b.append(el("line", x1=x0, y1=y0, x2=x1, y2=y1, stroke=INK, stroke_width=2.4 if major else 1.4))
-    # "E" and "F" drawn as strokes
-    b.append(el("path", d="M29,71 L23,71 L23,81 L29,81 M23,76 L27.5,76", stroke=INK, stroke_width=2.2,
+    defs = (lin("housing", 0, 0, 0, 1, [(0, "#4d6a8c"), (1, NAVY)])
+            + lin("trough", 0, 0, 0, 1, [(0, "#0b1724"), (1, "#1d2e42")]))
+    b = [el("path", d=round_rect_path(1, 1, 126, 38, 10), fill="url(#housing)", stroke=INK, stroke_width=LINE),
+         el("path", d=round_rect_path(5, 5, 118, 30, 6), fill="url(#trough)"),
+         el("path", d=round_rect_path(5, 5, 24, 30, 6), fill=RED, fill_opacity=0.3)]
+    for i in range(1, 4):
+        x = 5 + 118 * i / 4
+        b.append(el("path", d="M%s,8 L%s,13 M%s,27 L%s,32" % (num(x), num(x), num(x), num(x)),
+                    stroke="#ffffff", stroke_opacity=0.35, stroke_width=1.4, fill="none"))
+    b.append(el("path", d="M12,3.4 L116,3.4", stroke="#ffffff", stroke_width=1.2, stroke_opacity=0.4,
                 fill="none"))
-    b.append(el("path", d="M106,71 L100,71 L100,81 M100,76 L104.5,76", stroke=INK, stroke_width=2.2,
-                fill="none"))
-    # petrol pump below the pivot
-    b.append(group([el("path", d=round_rect_path(56, 80, 12, 19, 2), fill=SLATE_DARK),
-                    el("rect", x=58.3, y=82.6, width=7.4, height=5.5, rx=1, fill=SNOW),
-                    el("path", d="M68,85 L71,85 Q72.5,85 72.5,86.5 L72.5,95 Q72.5,96.5 74,96.5 Q75.5,96.5 "
-                                  "75.5,95 L75.5,86 L73.5,83", stroke=SLATE_DARK, stroke_width=1.6,
-                       fill="none")]))
-    b.append(el("path", d=arc_path(64, 64, 57, -70, -20), stroke="#ffffff", stroke_width=2.5,
-                fill="none", stroke_opacity=0.35))
-    return doc(128, 128, b, defs)
+    return doc(128, 40, b, defs)
 
 
 @drawing("indicator_fg.svg")
 def indicator_fg():
-    defs = (lin("needle", 0, 0, 1, 0, [(0, "#ff7a6a"), (0.5, RED), (0.51, shade(RED, 0.8)),
-                                       (1, shade(RED, 0.8))])
-            + rad("hub", 0.5, 0.5, 0.5, [(0, "#6d8bb0"), (1, NAVY)], fx=0.35, fy=0.3))
-    b = [el("path", d="M64,17 L67.5,64 L64,72 L60.5,64Z", fill="url(#needle)", stroke=INK,
-            stroke_width=1.4),
-         el("circle", cx=64, cy=64, r=7.5, fill="url(#hub)", stroke=INK, stroke_width=LINE),
-         el("circle", cx=62, cy=62, r=1.8, fill="#ffffff", fill_opacity=0.6)]
-    return doc(128, 128, b, defs)
+    defs = (lin("petrol", 0, 0, 1, 0, [(0, RED), (0.18, ORANGE), (0.45, YELLOW), (0.75, GRASS),
+                                       (1, GRASS)])
+            + lin("gloss", 0, 0, 0, 1, [(0, "#ffffff", 0.55), (0.45, "#ffffff", 0.05),
+                                        (0.55, "#000000", 0), (1, "#000000", 0.18)]))
+    b = [el("path", d=round_rect_path(0, 0, 118, 30, 6), fill="url(#petrol)"),
+         el("path", d=round_rect_path(0, 0, 118, 30, 6), fill="url(#gloss)")]
+    seams = " ".join("M%s,2 L%s,28" % (num(118 * i / 12), num(118 * i / 12)) for i in range(1, 12))
+    b.append(el("path", d=seams, stroke=INK, stroke_opacity=0.3, stroke_width=1.2, fill="none"))
+    return doc(118, 30, b, defs)
 
 
 # ---------------------------------------------------------------- radar
 # 128 x 128 layers stacked in this order: radar_bg, the sweep wedges
-# (radar_fwww, radar_fww, radar_fw, radar_f; rotated together), radar_center,
-# radar_fg. The sweep's leading edge points up and trails anticlockwise.
+# (radar_fwww, radar_fww, radar_fw, radar_f; rotated about the centre),
+# radar_fg. radar_center is a small 24 x 24 mark set over the centre.
+# The sweep's leading edge points up and trails anticlockwise.
 
 RADAR_GLOW = "#8ff5c8"
 
@@ -555,12 +544,11 @@ DRAWINGS["radar_fwww.svg"] = lambda: radar_sweep(55, 0.12)
 
 @drawing("radar_center.svg")
 def radar_center():
-    b = [el("path", d="M64,55 L66,60 L72,64 L72,66 L66,65 L65.5,70 L68,72 L68,73.5 L64,72.5 L60,73.5 "
-                      "L60,72 L62.5,70 L62,65 L56,66 L56,64 L62,60Z",
-            fill="#ffffff", stroke=INK, stroke_width=1.2),
-         el("circle", cx=64, cy=64, r=12, fill="none", stroke="#ffffff", stroke_opacity=0.35,
-            stroke_width=1)]
-    return doc(128, 128, b)
+    # the own-aeroplane mark, nose up, placed over the radar's centre
+    mark = el("path", d="M64,55 L66,60 L72,64 L72,66 L66,65 L65.5,70 L68,72 L68,73.5 L64,72.5 L60,73.5 "
+                        "L60,72 L62.5,70 L62,65 L56,66 L56,64 L62,60Z",
+              fill="#ffffff", stroke=INK, stroke_width=1.2)
+    return doc(24, 24, group(mark, transform="translate(12,12) scale(1.1) translate(-64,-64.25)"))
 
 
 @drawing("radar_fg.svg")
@@ -608,7 +596,7 @@ def wings_badge(cx, cy, s, fill="url(#gold)"):
 DRAWINGS["rank_cadett.svg"] = lambda: rank(1)
 DRAWINGS["rank_officer.svg"] = lambda: rank(2)
 DRAWINGS["rank_officer2.svg"] = lambda: rank(3)
-DRAWINGS["rank_captain.svg"] = lambda: rank(4, wings=True)
+DRAWINGS["rank_captain.svg"] = lambda: rank(4)
 
 
 # ---------------------------------------------------------------- caps
@@ -879,6 +867,285 @@ def msgex():
     return doc(396, 240, b, defs)
 
 
+# ---------------------------------------------------------------- raster sources
+# These are drawn for rsvg-convert only (make-artwork.sh), so they may use
+# blur filters for softness; the results are PNG, JPEG and GIF files.
+
+SOURCES = {}
+
+
+def source(name):
+    def register(fn):
+        SOURCES[name] = fn
+        return fn
+    return register
+
+
+def parts_of(svg_text):
+    """The gradients and the drawing of one of our SVG documents, for reuse
+    inside another picture."""
+    defs = ""
+    if "<defs>" in svg_text:
+        defs = svg_text.split("<defs>", 1)[1].split("</defs>", 1)[0]
+    body = svg_text.split('<g stroke-linejoin="round" stroke-linecap="round">', 1)[1]
+    body = body.rsplit("</g>", 1)[0]
+    return defs, body
+
+
+def blur(id_, sd):
+    return ('<filter id="%s" x="-30%%" y="-30%%" width="160%%" height="160%%">'
+            '<feGaussianBlur stdDeviation="%s"/></filter>' % (id_, num(sd)))
+
+
+CLOUD_PUFFS = [(62, 96, 40), (104, 70, 48), (152, 88, 42), (184, 110, 28), (40, 118, 26),
+               (112, 118, 36), (150, 124, 26)]
+
+
+def cloud_shape(puffs, dx=0, dy=0, shrink=0):
+    return " ".join(ellipse_path(x + dx, y + dy, r - shrink, r - shrink) for x, y, r in puffs)
+
+
+@source("cloud.svg")
+def cloud_source():
+    defs = blur("soft", 1.2) + lin("puff", 0, 0, 1, 1, [(0, "#ffffff"), (1, SNOW)])
+    b = [group([el("path", d=cloud_shape(CLOUD_PUFFS), fill="#b9cde0", stroke="#b9cde0", stroke_width=4),
+                el("path", d=cloud_shape(CLOUD_PUFFS), fill=CLOUD_SHADE),
+                el("path", d=cloud_shape(CLOUD_PUFFS, -5, -6, 4), fill="url(#puff)"),
+                el("path", d=cloud_shape([(92, 58, 20), (54, 88, 14), (140, 76, 14)], -4, -4), fill="#ffffff")],
+               filter="url(#soft)", opacity=0.96)]
+    return doc(224, 164, b, defs, tiny=False)
+
+
+@source("fog.svg")
+def fog_source():
+    defs = blur("haze", 13)
+    blobs = [(70, 70, 44, 28), (120, 60, 52, 30), (150, 80, 38, 24), (96, 86, 46, 22)]
+    b = [group([el("ellipse", cx=x, cy=y, rx=rx, ry=ry, fill="#ffffff") for x, y, rx, ry in blobs],
+               filter="url(#haze)", opacity=0.62)]
+    return doc(213, 134, b, defs, tiny=False)
+
+
+def spark(w, h, rays, seed):
+    cx, cy = w / 2, h / 2
+    pts = []
+    for i in range(2 * rays):
+        a = math.radians(i * 180.0 / rays + seed * 17)
+        if i % 2 == 0:
+            r = min(w, h) / 2 - 2 - ((i * 7 + seed * 5) % 9)
+        else:
+            r = 6 + (i % 3)
+        pts.append((cx + r * math.sin(a), cy - r * math.cos(a)))
+    defs = (blur("glow", 2.5)
+            + rad("fire", 0.5, 0.5, 0.5, [(0, "#ffffff"), (0.3, YELLOW), (0.75, ORANGE), (1, RED)]))
+    b = [el("circle", cx=cx, cy=cy, r=min(w, h) / 2.6, fill=YELLOW, fill_opacity=0.55, filter="url(#glow)"),
+         el("path", d=polygon_path(pts), fill="url(#fire)", stroke=INK, stroke_width=1.5),
+         el("circle", cx=cx, cy=cy, r=4.5, fill="#ffffff")]
+    return doc(w, h, b, defs, tiny=False)
+
+
+SOURCES["spark1.svg"] = lambda: spark(47, 50, 8, 1)
+SOURCES["spark2.svg"] = lambda: spark(51, 50, 7, 4)
+
+
+def island(points, grass=True, scale=1.0):
+    """An island from above: shallow water, a sand rim and (optionally) grass."""
+    def ring(pts, grow):
+        cx = sum(p[0] for p in pts) / len(pts)
+        cy = sum(p[1] for p in pts) / len(pts)
+        out = []
+        for x, y in pts:
+            dx, dy = x - cx, y - cy
+            d = math.hypot(dx, dy) or 1
+            out.append((x + dx / d * grow * scale, y + dy / d * grow * scale))
+        return out
+
+    def smooth(pts):
+        # closed Catmull-Rom through the points, written as cubic curves
+        n = len(pts)
+        d = "M%s,%s" % (num(pts[0][0]), num(pts[0][1]))
+        for i in range(n):
+            p0, p1, p2, p3 = pts[i - 1], pts[i], pts[(i + 1) % n], pts[(i + 2) % n]
+            c1 = (p1[0] + (p2[0] - p0[0]) / 6, p1[1] + (p2[1] - p0[1]) / 6)
+            c2 = (p2[0] - (p3[0] - p1[0]) / 6, p2[1] - (p3[1] - p1[1]) / 6)
+            d += " C%s,%s %s,%s %s,%s" % tuple(num(v) for v in (*c1, *c2, *p2))
+        return d + "Z"
+
+    out = [el("path", d=smooth(ring(points, 26)), fill=TEAL, fill_opacity=0.75),
+           el("path", d=smooth(ring(points, 12)), fill="#8fe0d6", fill_opacity=0.8),
+           el("path", d=smooth(points), fill=SAND, stroke=INK, stroke_width=LINE)]
+    if grass:
+        out.append(el("path", d=smooth(ring(points, -9)), fill=GRASS))
+        out.append(el("path", d=smooth(ring(points, -22)), fill=GRASS_DARK, fill_opacity=0.45))
+    return out
+
+
+def blob(cx, cy, rx, ry, n=9, seed=0):
+    pts = []
+    for i in range(n):
+        a = 2 * math.pi * i / n
+        k = 1 + 0.18 * math.sin(3 * a + seed) + 0.1 * math.cos(5 * a + 2 * seed)
+        pts.append((cx + rx * k * math.cos(a), cy + ry * k * math.sin(a)))
+    return pts
+
+
+def sky_cloud(x, y, s, shadow=True):
+    puffs = [(x + px * s, y + py * s, r * s) for px, py, r in
+             ((0, 0, 22), (24, -10, 28), (50, 2, 22), (22, 12, 20))]
+    out = []
+    if shadow:
+        out.append(el("path", d=cloud_shape(puffs, 26 * s, 30 * s), fill="#0d1b2a", fill_opacity=0.18))
+    out += [el("path", d=cloud_shape(puffs), fill=CLOUD_SHADE, stroke="#b9cde0", stroke_width=LINE),
+            el("path", d=cloud_shape(puffs, -3 * s, -4 * s, 3 * s), fill="#ffffff")]
+    return out
+
+
+def runway(x, y, length, angle):
+    b = [el("rect", x=-length / 2, y=-11, width=length, height=22, rx=3, fill="#5d6670", stroke=INK,
+            stroke_width=LINE)]
+    for i in range(int(length / 28) - 1):
+        b.append(el("rect", x=-length / 2 + 18 + i * 28, y=-1.2, width=14, height=2.4, fill="#ffffff"))
+    for end in (-1, 1):
+        for k in range(4):
+            b.append(el("rect", x=end * (length / 2 - 8) - 2, y=-8 + k * 4.6, width=4, height=2.4,
+                        fill="#ffffff"))
+    return group(b, transform="translate(%s,%s) rotate(%s)" % (num(x), num(y), num(angle)))
+
+
+def sea_waves(w, h, count, seed):
+    out = []
+    for i in range(count):
+        x = (i * 137 + seed * 59) % w
+        y = (i * 89 + seed * 31) % h
+        out.append(el("path", d="M%s,%s q6,-4 12,0 q6,4 12,0" % (num(x), num(y)), stroke="#ffffff",
+                      stroke_width=1.6, fill="none", stroke_opacity=0.35))
+    return out
+
+
+def placed(svg_text, x, y, size, angle, ident):
+    defs, body = parts_of(svg_text)
+    s = size / 64.0
+    return defs, group(body, transform="translate(%s,%s) rotate(%s) scale(%s) translate(-32,-32)"
+                             % (num(x), num(y), num(angle), num(s)))
+
+
+@source("menubg.svg")
+def menubg_source():
+    w, h = 854, 480
+    defs = lin("sea", 0, 0, 1, 1, [(0, SKY), (1, SKY_DEEP)])
+    b = [el("rect", x=0, y=0, width=w, height=h, fill="url(#sea)")]
+    b += sea_waves(w, h, 46, 1)
+    b += island(blob(200, 330, 150, 95, seed=1))
+    b.append(runway(200, 335, 210, -12))
+    b += island(blob(640, 120, 95, 60, seed=2))
+    b += island(blob(760, 380, 40, 28, seed=3), grass=False)
+    b += island(blob(470, 70, 26, 18, seed=4), grass=False)
+    b += [el("circle", cx=x, cy=y, r=r, fill=GRASS_DARK, stroke=INK, stroke_width=1.5)
+          for x, y, r in ((130, 300, 9), (115, 318, 7), (280, 372, 8), (640, 110, 10), (662, 128, 7))]
+    pdefs, plane = placed(plane_3(), 520, 250, 90, 35, "p3")
+    sdefs, shadow = placed(plane_shadow(3, True), 560, 300, 90, 35, "s3")
+    defs += pdefs + sdefs
+    b += [shadow, plane]
+    b += sky_cloud(40, 60, 1.3) + sky_cloud(700, 250, 1.1) + sky_cloud(380, 420, 0.9)
+    return doc(w, h, b, defs, tiny=False)
+
+
+@source("cirrovanta_99.svg")
+def title_source():
+    w, h = 600, 300
+    defs = lin("sky", 0, 0, 0, 1, [(0, SKY_DEEP), (0.6, SKY), (1, SKY_PALE)])
+    b = [el("rect", x=0, y=0, width=w, height=h, fill="url(#sky)")]
+    b += sky_cloud(30, 230, 1.6, shadow=False) + sky_cloud(420, 250, 1.9, shadow=False)
+    b += sky_cloud(470, 60, 0.9, shadow=False)
+    pdefs, plane = placed(plane_1(), 500, 196, 136, 50, "p1")
+    defs += pdefs
+    b.append(plane)
+    # contrail behind the aeroplane
+    b.append(el("path", d="M60,286 Q220,240 400,222", stroke="#ffffff", stroke_width=6, fill="none",
+                stroke_opacity=0.55))
+    title = ('<text x="40" y="128" font-family="DejaVu Sans" font-weight="bold" font-size="66" '
+             'fill="%s" stroke="%s" stroke-width="%s">Cirrovanta</text>')
+    b.append(title % (INK, INK, 10))
+    b.append(title % ("#ffffff", "#ffffff", 0.5))
+    b.append('<text x="44" y="166" font-family="DejaVu Sans" font-weight="bold" font-size="22" '
+             'fill="%s">tilt, fly, land</text>' % YELLOW)
+    return doc(w, h, b, defs, tiny=False)
+
+
+# ---------------------------------------------------------------- guide frames
+# 640 x 360: a phone held in two hands, tilted one way and the other; the
+# aeroplane on its screen turns with the tilt.
+
+GUIDE_FRAMES = 12
+
+
+def hand(x, y, side, thumb_len):
+    """A hand gripping the phone's edge at (x, y); side -1 = left hand."""
+    s = side
+    palm = ellipse_path(x + s * 26, y + 18, 34, 46)
+    fingers = [el("path", d=round_rect_path(x + s * 6 - 9, y - 40 + i * 22, 18, 16, 8), fill=SKIN,
+                  stroke=INK, stroke_width=LINE) for i in range(3)]
+    thumb = round_rect_path(x - (thumb_len if s < 0 else 0) + s * 4 - (0 if s < 0 else 0), y + 4,
+                            thumb_len, 17, 8.5)
+    return fingers, [el("path", d=palm, fill=SKIN, stroke=INK, stroke_width=LINE)], \
+        [el("path", d=thumb, fill=SKIN, stroke=INK, stroke_width=LINE),
+         el("path", d=round_rect_path(x - (thumb_len if s < 0 else 0) + s * 4 + 4, y + 8, thumb_len - 8, 4, 2),
+            fill="#ffffff", fill_opacity=0.35)]
+
+
+def guide_frame(landscape, i):
+    w, h = 640, 360
+    phase = 2 * math.pi * i / GUIDE_FRAMES
+    tilt = 16 * math.sin(phase)     # the phone's roll, clockwise positive
+    cx, cy = 320, 186
+    pw, ph = (280, 140) if landscape else (124, 232)
+    # flat colours only: a GIF's small palette would band a gradient
+    defs = lin("screen", 0, 0, 0, 1, [(0, SKY), (1, SKY_DEEP)])
+    b = [el("rect", x=0, y=0, width=w, height=h, fill=SKY_PALE),
+         el("circle", cx=cx, cy=cy, r=150, fill="#ffffff", fill_opacity=0.5)]
+    # arrows showing both ways to tilt; the active one is bright
+    for side in (-1, 1):
+        active = (tilt * side) > 4
+        a0, a1 = (-62, -32) if side < 0 else (32, 62)
+        col = ORANGE if active else SLATE
+        r = 168
+        b.append(el("path", d=arc_path(cx, cy, r, a0, a1), stroke=INK, stroke_width=10, fill="none"))
+        b.append(el("path", d=arc_path(cx, cy, r, a0, a1), stroke=col, stroke_width=6, fill="none"))
+        tip_a = a0 if side < 0 else a1
+        tx, ty = polar(cx, cy, r, tip_a)
+        back = tip_a - side * 10
+        bx1, by1 = polar(cx, cy, r + 10, back)
+        bx2, by2 = polar(cx, cy, r - 10, back)
+        b.append(el("path", d=polygon_path([(tx, ty), (bx1, by1), (bx2, by2)]), fill=col, stroke=INK,
+                    stroke_width=LINE))
+    # phone, screen and hands turn together
+    body = []
+    grip = 0 if landscape else 30
+    fing_l, palm_l, thumb_l = hand(cx - pw / 2, cy + grip, -1, 36)
+    fing_r, palm_r, thumb_r = hand(cx + pw / 2, cy + grip, 1, 36)
+    body += palm_l + palm_r + fing_l + fing_r
+    body.append(el("path", d=round_rect_path(cx - pw / 2, cy - ph / 2, pw, ph, 22), fill="#2b3a4d",
+                   stroke=INK, stroke_width=LINE))
+    sx, sy, sw, sh = cx - pw / 2 + 12, cy - ph / 2 + 12, pw - 24, ph - 24
+    body.append(el("path", d=round_rect_path(sx, sy, sw, sh, 12), fill="url(#screen)"))
+    body += [el("path", d="M%s,%s q6,-4 12,0 q6,4 12,0" % (num(sx + 20 + k * 53 % (sw - 50)),
+                                                            num(sy + 22 + k * 41 % (sh - 40))),
+                stroke="#ffffff", stroke_width=1.6, fill="none", stroke_opacity=0.4) for k in range(6)]
+    # rolling right turns the aeroplane right
+    pdefs, plane = placed(plane_1(), cx, cy, 60 if landscape else 54, tilt * 1.5, "g")
+    defs += pdefs
+    body.append(plane)
+    body.append(el("path", d="M%s,%s L%s,%s" % (num(sx + 10), num(sy + 8), num(sx + sw * 0.45), num(sy + 8)),
+                   stroke="#ffffff", stroke_width=3, stroke_opacity=0.35, fill="none"))
+    body += thumb_l + thumb_r
+    b.append(group(body, transform="rotate(%s %s %s)" % (num(tilt), num(cx), num(cy))))
+    return doc(w, h, b, defs, tiny=False)
+
+
+for _i in range(GUIDE_FRAMES):
+    SOURCES["guide_horizontal_%02d.svg" % _i] = (lambda i=_i: guide_frame(True, i))
+    SOURCES["guide_vertical_%02d.svg" % _i] = (lambda i=_i: guide_frame(False, i))
+
+
 # ---------------------------------------------------------------- main
 
 def main():
@@ -887,6 +1154,9 @@ def main():
     os.makedirs(os.path.join(images, "src"), exist_ok=True)
     for name, fn in sorted(DRAWINGS.items()):
         with open(os.path.join(images, name), "w", encoding="utf-8") as f:
+            f.write(fn())
+    for name, fn in sorted(SOURCES.items()):
+        with open(os.path.join(images, "src", name), "w", encoding="utf-8") as f:
             f.write(fn())
 
 
