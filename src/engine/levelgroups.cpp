@@ -37,6 +37,12 @@ QString afterLast(const QString &text, QChar separator)
     return text.mid(text.lastIndexOf(separator) + 1);
 }
 
+// The level being played, as the scene names it: "<group directory>/<level>".
+QString levelNameOf(const QObject *root)
+{
+    return root ? root->property("levelName").toString() : QString();
+}
+
 // Every Settings object sees the same store, so a stand-in serves when the
 // engine was made without one.
 template <typename Use>
@@ -105,7 +111,7 @@ QVariant GameEngine::pluginList(QVariant groupName)
 
 void GameEngine::saveResult(QVariant passed, QVariant result)
 {
-    const QString levelName = rootItem ? rootItem->property("levelName").toString() : QString();
+    const QString levelName = levelNameOf(rootItem);
     const bool levelPassed = passed.toBool();
     const int oldResult =
         withStore(settings, [&](Settings &store) { return store.getLevelResult(levelName); });
@@ -158,12 +164,10 @@ QVariant GameEngine::getPassed(QVariant name)
 
 QVariant GameEngine::getCurrentResult()
 {
-    const QString levelName = rootItem ? rootItem->property("levelName").toString() : QString();
-    return getResult(levelName);
+    return getResult(levelNameOf(rootItem));
 }
 
 QVariant GameEngine::getCurrentPassed()
 {
-    const QString levelName = rootItem ? rootItem->property("levelName").toString() : QString();
-    return getPassed(levelName);
+    return getPassed(levelNameOf(rootItem));
 }

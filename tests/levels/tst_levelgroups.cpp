@@ -1,3 +1,4 @@
+#include "common/debuglines.h"
 #include "common/testenvironment.h"
 #include "engine/gameengine.h"
 #include "persistence/settings.h"
@@ -10,35 +11,6 @@
 #include <memory>
 
 namespace {
-
-// Collects every debug line while alive and passes it on to QtTest.
-class DebugLines
-{
-public:
-    DebugLines()
-    {
-        active = this;
-        previous = qInstallMessageHandler(&DebugLines::record);
-    }
-    ~DebugLines()
-    {
-        qInstallMessageHandler(previous);
-        active = nullptr;
-    }
-    QStringList lines() const { return collected; }
-
-private:
-    static void record(QtMsgType type, const QMessageLogContext &context, const QString &text)
-    {
-        if (active) {
-            active->collected.append(text);
-            active->previous(type, context, text);
-        }
-    }
-    static inline DebugLines *active = nullptr;
-    QtMessageHandler previous = nullptr;
-    QStringList collected;
-};
 
 void writeFile(const QString &path)
 {

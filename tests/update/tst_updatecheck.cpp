@@ -1,3 +1,4 @@
+#include "common/debuglines.h"
 #include "common/testenvironment.h"
 #include "engine/gameengine.h"
 #include "persistence/settings.h"
@@ -18,38 +19,11 @@ namespace {
 // that only the engine's own limits can end them within it.
 constexpr int handledWithinMs = 10000;
 
-class DebugLines
+bool responseHandled(const DebugLines &debug)
 {
-public:
-    DebugLines()
-    {
-        active = this;
-        previous = qInstallMessageHandler(&DebugLines::record);
-    }
-    ~DebugLines()
-    {
-        qInstallMessageHandler(previous);
-        active = nullptr;
-    }
-    QStringList lines() const { return collected; }
-    bool responseHandled() const
-    {
-        return !collected.filter(QRegularExpression("^server response received \\( -?\\d+ \\)\\n$"))
-                    .isEmpty();
-    }
-
-private:
-    static void record(QtMsgType type, const QMessageLogContext &context, const QString &text)
-    {
-        if (active) {
-            active->collected.append(text);
-            active->previous(type, context, text);
-        }
-    }
-    static inline DebugLines *active = nullptr;
-    QtMessageHandler previous = nullptr;
-    QStringList collected;
-};
+    static const QRegularExpression received("^server response received \\( -?\\d+ \\)\\n$");
+    return !debug.lines().filter(received).isEmpty();
+}
 
 QByteArray httpAnswer(const QByteArray &status, const QByteArray &body,
                       const QByteArray &extraHeaders = QByteArray())
@@ -324,7 +298,7 @@ void TestUpdateCheck::answerLines()
     const auto engine = askAt(server.url());
     QSignalSpy offers(engine.get(), &GameEngine::newVersionReady);
 
-    QTRY_VERIFY_WITH_TIMEOUT(debug.responseHandled(), handledWithinMs);
+    QTRY_VERIFY_WITH_TIMEOUT(responseHandled(debug), handledWithinMs);
     QCOMPARE(offers.size(), offered ? 1 : 0);
     if (offered) {
         const QVariant url = offers.first().first();
@@ -352,7 +326,7 @@ void TestUpdateCheck::endlessBodyIsCutOffUnread()
     const auto engine = askAt(server.url());
     QSignalSpy offers(engine.get(), &GameEngine::newVersionReady);
 
-    QTRY_VERIFY_WITH_TIMEOUT(debug.responseHandled(), handledWithinMs);
+    QTRY_VERIFY_WITH_TIMEOUT(responseHandled(debug), handledWithinMs);
     QCOMPARE(offers.size(), 0);
     QVERIFY(!debug.lines().contains(R"("2.0 ENDLESS\n")"));
 }
@@ -367,7 +341,7 @@ void TestUpdateCheck::announcedHugeBodyIsNotRead()
     const auto engine = askAt(server.url());
     QSignalSpy offers(engine.get(), &GameEngine::newVersionReady);
 
-    QTRY_VERIFY_WITH_TIMEOUT(debug.responseHandled(), handledWithinMs);
+    QTRY_VERIFY_WITH_TIMEOUT(responseHandled(debug), handledWithinMs);
     QCOMPARE(offers.size(), 0);
 }
 
@@ -378,7 +352,7 @@ void TestUpdateCheck::silentServerIsGivenUp()
     const auto engine = askAt(server.url(), 1000);
     QSignalSpy offers(engine.get(), &GameEngine::newVersionReady);
 
-    QTRY_VERIFY_WITH_TIMEOUT(debug.responseHandled(), handledWithinMs);
+    QTRY_VERIFY_WITH_TIMEOUT(responseHandled(debug), handledWithinMs);
     QCOMPARE(offers.size(), 0);
     QCOMPARE(server.connections, 1);
 }
@@ -392,7 +366,7 @@ void TestUpdateCheck::slowDripIsGivenUp()
     const auto engine = askAt(server.url(), 1000);
     QSignalSpy offers(engine.get(), &GameEngine::newVersionReady);
 
-    QTRY_VERIFY_WITH_TIMEOUT(debug.responseHandled(), handledWithinMs);
+    QTRY_VERIFY_WITH_TIMEOUT(responseHandled(debug), handledWithinMs);
     QCOMPARE(offers.size(), 0);
     QVERIFY(!debug.lines().contains(R"("2.0 DRIP\n")"));
 }
@@ -426,7 +400,7 @@ void TestUpdateCheck::redirectToAnotherSchemeIsNotFollowed()
     const auto engine = askAt(server.url());
     QSignalSpy offers(engine.get(), &GameEngine::newVersionReady);
 
-    QTRY_VERIFY_WITH_TIMEOUT(debug.responseHandled(), handledWithinMs);
+    QTRY_VERIFY_WITH_TIMEOUT(responseHandled(debug), handledWithinMs);
     QCOMPARE(offers.size(), 0);
     QVERIFY(!elsewhere.hasPendingConnections());
     QCOMPARE(server.connections, 1);
@@ -442,7 +416,7 @@ void TestUpdateCheck::redirectWithinHttpIsFollowed()
     const auto engine = askAt(server.url());
     QSignalSpy offers(engine.get(), &GameEngine::newVersionReady);
 
-    QTRY_VERIFY_WITH_TIMEOUT(debug.responseHandled(), handledWithinMs);
+    QTRY_VERIFY_WITH_TIMEOUT(responseHandled(debug), handledWithinMs);
     QCOMPARE(offers.size(), 1);
     QCOMPARE(offers.first().first().toString(), QString("MOVED"));
     QCOMPARE(moved.requests, QList<QByteArray>{"GET /new HTTP/1.1"});
@@ -472,7 +446,7 @@ void TestUpdateCheck::offlineRetriesEveryMinuteAndSendsNothing()
     retry = pendingSingleShots(60000).first();
     QTimerEvent nextMinute(retry.second);
     QCoreApplication::sendEvent(retry.first, &nextMinute);
-    QTRY_VERIFY_WITH_TIMEOUT(debug.responseHandled(), handledWithinMs);
+    QTRY_VERIFY_WITH_TIMEOUT(responseHandled(debug), handledWithinMs);
     QCOMPARE(offers.size(), 1);
     QCOMPARE(server.requests, QList<QByteArray>{"GET /apps/cirrovanta HTTP/1.1"});
     QVERIFY(pendingSingleShots(60000).isEmpty());
@@ -486,7 +460,7 @@ void TestUpdateCheck::onlineSendsOneRequestToTheTranslatedAddress()
     DebugLines debug;
     {
         GameEngine engine(nullptr, &settings);
-        QTRY_VERIFY_WITH_TIMEOUT(debug.responseHandled(), handledWithinMs);
+        QTRY_VERIFY_WITH_TIMEOUT(responseHandled(debug), handledWithinMs);
         // Give a second request, were there one, the chance to arrive.
         QTest::qWait(200);
         QVERIFY(pendingSingleShots(60000).isEmpty());
