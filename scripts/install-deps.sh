@@ -12,7 +12,8 @@ play_packages="cmake ninja-build g++ pkg-config
  qml6-module-qtquick-particles qml6-module-qtquick-layouts qml6-module-qtquick-controls
  qml6-module-qtquick-templates"
 
-test_packages="pulseaudio qml6-module-qttest xvfb xauth dbus-daemon dbus-bin pulseaudio-utils sox"
+test_packages="pulseaudio qml6-module-qttest xvfb xauth dbus-daemon dbus-bin pulseaudio-utils sox
+ desktop-file-utils appstream"
 
 packages=$play_packages
 if [ "${1:-play}" = test ]; then

@@ -1,6 +1,13 @@
+#include "app/commandline.h"
 #include "app/startup.h"
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
+    if (const auto answer = commandLineAnswer(argc, argv)) {
+        std::fputs(answer->c_str(), stdout);
+        return 0;
+    }
     return runCirrovanta(argc, argv);
 }
