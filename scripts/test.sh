@@ -29,3 +29,6 @@ for _ in 1 2 3 4 5 6 7 8 9 10; do
 done
 
 dbus-run-session -- ctest --test-dir "$root/build" --output-on-failure -j2
+
+# The Debian package installs, starts and uninstalls cleanly.
+sh packaging/check-deb.sh build

@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "app/gamesettings.h"
 #include "app/qmlapplicationviewer.h"
 #include "app/screensaverinhibitor.h"
 #include "engine/gameengine.h"
@@ -54,6 +55,8 @@ int runCirrovanta(int argc, char *argv[])
     Settings settings;
     auto *engine = new GameEngine(&view, &settings);
     view.rootContext()->setContextProperty(QStringLiteral("GameEngine"), engine);
+    auto *gameSettings = new GameSettings(&settings, engine, &view);
+    view.rootContext()->setContextProperty(QStringLiteral("GameSettings"), gameSettings);
     view.rootContext()->setContextProperty(QStringLiteral("TiltSource"),
                                            TiltSourceInfo::forWindow(&view));
     view.setMainQmlFile(QStringLiteral("qml/Cirrovanta/main.qml"));

@@ -161,3 +161,8 @@ void GameEngine::adjustFlight()
     if (petrolRead > 0 && petrol == 0)
         startFreeFall();
 }
+
+void GameEngine::refreshSteer()
+{
+    updateSteer(1.0f);
+}

@@ -5,6 +5,22 @@
 
 class QWindow;
 
+// How a tilt becomes steering. Every source reports what a device's
+// accelerometer reads in Qt's axes (x right, y up, z out of the screen in the
+// device's portrait orientation, +9.8 m/s² on z lying face up). The device is
+// held in landscape with its top edge on the right, so the game's axes
+// (y, -x, z) from AccelerometerFilter are the screen's: right, up, out.
+// The engine turns them into angles on the "steer" item; lying flat gives
+// rawangleX = rawangleY = 90. Lowering the right edge by t degrees raises
+// rawangleY to 90 + t; lowering the top edge by t raises rawangleX to 90 + t.
+// The scene derives the steering vector from them ("marble" rule: the
+// aeroplane heads for the lowered edge), with the stored calibration angles
+// cx, cy holding the player's neutral tilt as offsets from level:
+//   vectorX = clamp((rawangleY - 90 - cy) / 30, -1, 1)   right is positive
+//   vectorY = clamp((rawangleX - 90 - cx) / 30, -1, 1)   up the screen is positive
+// Calibrating stores (rawangleX - 90, rawangleY - 90, rawangleZ); rawangleZ
+// and axisY are not needed for steering.
+
 // Identifiers of the game's own accelerometer backends.
 inline constexpr char iioTiltSourceId[] = "cirrovanta.iio";
 inline constexpr char desktopTiltSourceId[] = "cirrovanta.desktop";

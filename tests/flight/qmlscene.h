@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDir>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QtTest>
@@ -10,7 +11,10 @@
 inline std::unique_ptr<QObject> createScene(QQmlEngine &engine, const QByteArray &qml)
 {
     QQmlComponent component(&engine);
-    component.setData(qml, QUrl(QStringLiteral("memory:/scene.qml")));
+    component.setData(qml, QUrl::fromLocalFile(QDir::temp().filePath(QStringLiteral("scene.qml"))));
+    // Imports may finish on the loader thread.
+    if (component.isLoading())
+        (void)QTest::qWaitFor([&component] { return !component.isLoading(); }, 5000);
     std::unique_ptr<QObject> scene(component.create());
     if (!scene)
         qWarning() << component.errors();

@@ -35,7 +35,7 @@ Item {
             Item { objectName: "buoy" + index }
         }
         Loader {
-            sourceComponent: Component { Item { objectName: "loadedObstruction" } }
+            sourceComponent: Component { Item { objectName: "loaded_obstruction" } }
         }
     }
     Item { objectName: "steer"; property string which: "second" }
@@ -149,7 +149,7 @@ void SceneDiscoveryTest::itemsFromRepeaterAndLoaderAreFound()
 
     QCOMPARE(names(engine.currentBuoys()), QStringList({"buoy0", "buoy1", "buoy2"}));
     QCOMPARE(names(engine.currentObstructions()),
-             QStringList({"mountain_obstruction", "loadedObstruction"}));
+             QStringList({"mountain_obstruction", "loaded_obstruction"}));
 }
 
 void SceneDiscoveryTest::directChildAirplaneWinsOverDeeperEarlierOne()
@@ -243,6 +243,8 @@ void SceneDiscoveryTest::levelDestroyedWithoutClearingLeavesNull()
     QVERIFY(!engine.currentObstructions().isEmpty());
 
     delete named(scene.get(), "gameLevel");
+    // Items made by the Repeater go a moment later.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     QCOMPARE(engine.currentLevel(), nullptr);
     QCOMPARE(engine.currentAirplane(), nullptr);
