@@ -1,10 +1,12 @@
 #include "engine/gameengine.h"
 
-#include "audio/cinvsounds.h"
 #include "engine/qmlcall.h"
 
 #include <QQuickItem>
 #include <QTimerEvent>
+
+#include <algorithm>
+#include <climits>
 
 void GameEngine::timerEvent(QTimerEvent *event)
 {
@@ -83,13 +85,17 @@ void GameEngine::endFreeFall()
 }
 
 // The tank is empty: the aeroplane glides for twice its landing time. Every
-// call starts a new fall; an earlier fall's timer then matches nothing.
+// call starts a new fall; the timer of an earlier one goes, its events would
+// match nothing anyway.
 void GameEngine::startFreeFall()
 {
     if (!airplane)
         return;
-    const int landingTime = airplane->property("landingTime").toInt();
-    crashTimerId = startTimer(2 * landingTime);
+    const qint64 landingTime = airplane->property("landingTime").toInt();
+    int earlierFall = crashTimerId;
+    crashTimerId = startTimer(int(std::min<qint64>(2 * landingTime, INT_MAX)));
+    // Stopped only now, so that its id is not handed out again at once.
+    stopTimer(*this, earlierFall);
     callQml(airplane, "doLanding", true);
     callQml(levelItem, "groundWarning", false);
     if (!seatbeltsLit) {

@@ -5,6 +5,7 @@
 #include <QPolygon>
 #include <QQuickItem>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -19,6 +20,13 @@ QQuickItem *visibleItem(const QPointer<QObject> &object)
     return item && item->opacity() != 0 ? item : nullptr;
 }
 
+// Truncation toward zero that stays defined for a heading gone wrong (NaN or
+// infinite): such a fan collapses onto the aeroplane's centre.
+int truncated(double value)
+{
+    return std::isfinite(value) ? int(std::clamp(value, -1e9, 1e9)) : 0;
+}
+
 // The triangle ahead of the aeroplane in which terrain raises the warning,
 // in the aeroplane's integer coordinates. The x reach scales with the
 // aeroplane's height and the y reach with its width.
@@ -26,7 +34,7 @@ QPolygon warningFan(const QPointF &centre, qreal heading, qreal w, qreal h)
 {
     const QPoint m(qRound(centre.x()), qRound(centre.y()));
     const auto tip = [&](double phi) {
-        return m + QPoint(int(std::sin(phi) * 1.5 * h), int(std::cos(phi) * -1.5 * w));
+        return m + QPoint(truncated(std::sin(phi) * 1.5 * h), truncated(std::cos(phi) * -1.5 * w));
     };
     QPolygon fan;
     fan << m << tip(heading + double(fanHalfAngle)) << tip(heading - double(fanHalfAngle));
@@ -52,7 +60,9 @@ bool insideCloud(const QRectF &r, const QPointF &p)
         && std::fabs(std::trunc(dy)) <= std::fabs(std::trunc(reachY));
 }
 
-// A const copy shares the list's data without detaching it.
+// The lists are walked as const copies, which share the data without
+// detaching it: a QML function called on the way may clear the engine's lists
+// (QML deletes items only later, from the event loop).
 const QList<QPointer<QObject>> walk(const QList<QPointer<QObject>> &list)
 {
     return list;
@@ -73,8 +83,6 @@ void GameEngine::gameStep()
     const QPointF centre(bounds.x() + w * 0.5, bounds.y() + h * 0.5);
     const QRectF nearZone(-w, -h, 3 * w, 3 * h);
 
-    // The lists are walked as copies: a QML function called on the way may
-    // clear the engine's lists.
     bool onRunway = false;
     bool inCloud = false;
 
@@ -92,8 +100,7 @@ void GameEngine::gameStep()
                 enableEngineTimer(false);
                 callQml(levelItem, "explode", float(position.x() + w * 0.5),
                         float(position.y() + h));
-                if (airplane)
-                    plane->setOpacity(0);
+                plane->setOpacity(0);
                 playSound(6);
                 endGame(false);
                 qDebug() << "Collision with " << name << " at " << position;
@@ -127,8 +134,8 @@ void GameEngine::gameStep()
             if (!landing->boundingRect().contains(p) || !landing->contains(p))
                 continue;
             if (landingTimerId == 0) {
-                const int landingTime = plane->property("landingTime").toInt();
-                landingTimerId = startTimer(2 * landingTime / 3);
+                const qint64 landingTime = plane->property("landingTime").toInt();
+                landingTimerId = startTimer(int(2 * landingTime / 3));
                 callQml(plane, "doLanding", true);
                 callQml(levelItem, "groundWarning", true);
                 callQml(levelItem, "showWarningText", tr("Landing. Fasten seatbelts!"), 3000);
