@@ -23,7 +23,9 @@ AudioOut::~AudioOut()
     threadState.compare_exchange_strong(running, 1, std::memory_order_relaxed);
     if (!isRunning())
         threadState.store(2, std::memory_order_relaxed);
-    while (threadState.load(std::memory_order_relaxed) != 2)
+    // Acquire pairs with the loop's release of state 2: everything the
+    // thread did before stopping is visible here.
+    while (threadState.load(std::memory_order_acquire) != 2)
         QThread::msleep(50);
     // The loop has ended and the sink is gone with it; join the thread itself.
     wait();
@@ -43,7 +45,7 @@ int AudioOut::sleepInterval(int sendBufferSize)
 void AudioOut::run()
 {
     if (!source) {
-        threadState.store(2, std::memory_order_relaxed);
+        threadState.store(2, std::memory_order_release);
         return;
     }
     const unsigned long interval = sleepInterval(sendBufferSize);
@@ -55,7 +57,7 @@ void AudioOut::run()
         QCoreApplication::sendPostedEvents();
     }
     closeDevice();
-    threadState.store(2, std::memory_order_relaxed);
+    threadState.store(2, std::memory_order_release);
 }
 
 void AudioOut::audioNotify()

@@ -86,7 +86,14 @@ qint64 streamSize(FILE *stream)
     struct stat info;
     if (fstat(fileno(stream), &info) == 0 && S_ISREG(info.st_mode))
         return info.st_size;
-    return -1;
+    // A memory stream (fmemopen) has no descriptor but knows where it ends.
+    const long here = std::ftell(stream);
+    if (here < 0 || std::fseek(stream, 0, SEEK_END) != 0)
+        return -1;
+    const long end = std::ftell(stream);
+    if (std::fseek(stream, here, SEEK_SET) != 0)
+        return -1;
+    return end;
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <QMutex>
 
 #include <atomic>
+#include <cstdint>
 
 namespace GE {
 
@@ -34,6 +35,9 @@ public:
 
     // Capacity of the scratch block in samples, for tests.
     int mixingBufferCapacity();
+
+    // target[k] += (gain * samples[k]) >> 11 for k < count, wrapping in 16 bits.
+    static void addScaled(AudioSample *target, const AudioSample *samples, int count, int32_t gain);
 
 private:
     QMutex lock;
