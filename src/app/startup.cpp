@@ -36,7 +36,8 @@ void pushStoredSettings(Settings &settings)
 
 } // namespace
 
-int runCirrovanta(int argc, char *argv[])
+int runCirrovanta(int argc, char *argv[],
+                  const std::function<void(QQuickView &)> &beforeEventLoop)
 {
     QGuiApplication app(argc, argv);
     const QString localeName = QLocale::system().name();
@@ -97,5 +98,7 @@ int runCirrovanta(int argc, char *argv[])
 
     view.showExpanded();
     engine->connectEventFilter();
+    if (beforeEventLoop)
+        beforeEventLoop(view);
     return app.exec();
 }

@@ -8,15 +8,17 @@ namespace {
 // Items that a Repeater creates are visual children only: they are not among
 // the QObject children of anything in the level. The walks therefore visit
 // the QObject children in order and then the visual children that are not
-// already among them.
+// already among them. A visual child whose QObject parent is another item is
+// reached through that item, so it is not visited twice.
 QList<QObject *> sceneChildren(QObject *from)
 {
     QList<QObject *> result = from->children();
     if (auto *item = qobject_cast<QQuickItem *>(from)) {
         const QList<QQuickItem *> visual = item->childItems();
         for (QQuickItem *child : visual) {
-            if (!result.contains(child))
-                result.append(child);
+            if (qobject_cast<QQuickItem *>(child->parent()) || result.contains(child))
+                continue;
+            result.append(child);
         }
     }
     return result;

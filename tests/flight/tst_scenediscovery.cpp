@@ -65,6 +65,7 @@ private slots:
     void levelLookupWithoutMatchKeepsThePreviousLevel();
     void outermostMatchesAreCollectedCaseSensitively();
     void itemsFromRepeaterAndLoaderAreFound();
+    void itemShownElsewhereIsCollectedOnce();
     void directChildAirplaneWinsOverDeeperEarlierOne();
     void lastSteerAmongRootChildrenWins();
     void secondSearchDoesNotDoubleTheLists();
@@ -150,6 +151,32 @@ void SceneDiscoveryTest::itemsFromRepeaterAndLoaderAreFound()
     QCOMPARE(names(engine.currentBuoys()), QStringList({"buoy0", "buoy1", "buoy2"}));
     QCOMPARE(names(engine.currentObstructions()),
              QStringList({"mountain_obstruction", "loaded_obstruction"}));
+}
+
+void SceneDiscoveryTest::itemShownElsewhereIsCollectedOnce()
+{
+    // A runway declared in one item but drawn inside another has two parents.
+    const QByteArray scene = R"(
+import QtQuick
+Item {
+    objectName: "gameLevel"
+    Item { id: world; objectName: "world" }
+    Item {
+        objectName: "pieces"
+        Item { objectName: "runway_landing"; parent: world }
+        Item { objectName: "airplane"; parent: world }
+    }
+}
+)";
+    QQmlEngine qml;
+    auto root = createScene(qml, scene);
+    QVERIFY(root);
+    GameEngine engine(nullptr, nullptr);
+    engine.setRootObject(root.get());
+    engine.levelReady();
+    engine.findQmlObjects();
+    QCOMPARE(names(engine.currentLandings()), QStringList({"runway_landing"}));
+    QVERIFY(engine.currentAirplane());
 }
 
 void SceneDiscoveryTest::directChildAirplaneWinsOverDeeperEarlierOne()

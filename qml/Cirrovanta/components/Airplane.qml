@@ -7,6 +7,7 @@ Item {
     objectName: "airplane"
     width: 56
     height: 56
+    z: 20
 
     // Steering vector, set by the level from the tilt (or by its autopilot).
     property real vectorX: 0
@@ -73,7 +74,7 @@ Item {
     readonly property real shadowDistance: 4 + 22 * altitude
     readonly property real headingRad: rotation * Math.PI / 180
 
-    Sprite {
+    Picture {
         id: farShadow
         name: "plane_" + plane.model + "_shadow_2.svg"
         width: plane.width; height: plane.height
@@ -81,7 +82,7 @@ Item {
         y: plane.shadowDistance * (Math.cos(plane.headingRad) - Math.sin(plane.headingRad))
         opacity: 0.35 * plane.altitude
     }
-    Sprite {
+    Picture {
         id: nearShadow
         name: "plane_" + plane.model + "_shadow_1.svg"
         width: plane.width; height: plane.height
@@ -89,7 +90,7 @@ Item {
         y: farShadow.y * 0.5
         opacity: 0.55 * (1 - plane.altitude * 0.6)
     }
-    Sprite {
+    Picture {
         id: body
         name: "plane_" + plane.model + ".svg"
         anchors.fill: parent

@@ -1,3 +1,5 @@
+pragma ComponentBehavior: Bound
+
 import QtQuick
 
 // A buoy on the water. The level names it ("buoy…"); when the aeroplane
@@ -9,6 +11,18 @@ Item {
     z: 5
     property bool isAlive: true
     property int colour: 1
+
+    // Back on the water, for the title's demo flight that starts over.
+    function revive() {
+        burst.stop()
+        isAlive = true
+        opacity = 1
+        burstProgress = 0
+        body.scale = 1
+        body.opacity = 1
+        hat.opacity = 0
+        hat.y = -hat.height * 0.3
+    }
 
     function explode() {
         if (!isAlive)
@@ -35,7 +49,7 @@ Item {
             NumberAnimation { from: 0.8; to: 0; duration: 1400 }
         }
     }
-    Sprite {
+    Picture {
         id: body
         name: "buoy" + buoy.colour + ".svg"
         anchors.fill: parent
@@ -46,7 +60,7 @@ Item {
             NumberAnimation { from: 8; to: -8; duration: 900; easing.type: Easing.InOutSine }
         }
     }
-    Sprite {
+    Picture {
         id: hat
         name: "buoy_hat.svg"
         width: buoy.width * 0.6; height: width
@@ -57,13 +71,13 @@ Item {
     Repeater {
         id: bits
         model: 8
-        Sprite {
+        Picture {
             required property int index
             name: "bubble_bit.svg"
             width: 12; height: 12
-            x: buoy.width / 2 - 6 + Math.cos(index * Math.PI / 4) * burstProgress * 40
-            y: buoy.height / 2 - 6 + Math.sin(index * Math.PI / 4) * burstProgress * 40
-            opacity: buoy.isAlive ? 0 : 1 - burstProgress
+            x: buoy.width / 2 - 6 + Math.cos(index * Math.PI / 4) * buoy.burstProgress * 40
+            y: buoy.height / 2 - 6 + Math.sin(index * Math.PI / 4) * buoy.burstProgress * 40
+            opacity: buoy.isAlive ? 0 : 1 - buoy.burstProgress
         }
     }
     property real burstProgress: 0

@@ -9,7 +9,7 @@ Item {
     z: 50
     property real drift: 12
 
-    Sprite {
+    Picture {
         name: "cloud.png"
         width: cloud.width
         height: cloud.height

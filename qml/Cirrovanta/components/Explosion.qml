@@ -1,3 +1,5 @@
+pragma ComponentBehavior: Bound
+
 import QtQuick
 
 // A burst of sparks around a point: fiery for a crash, golden and gentle for a
@@ -29,7 +31,7 @@ Item {
     }
     Repeater {
         model: explosion.happy ? 10 : 16
-        Sprite {
+        Picture {
             required property int index
             readonly property real direction: index * 2 * Math.PI / (explosion.happy ? 10 : 16) + (index % 2) * 0.2
             readonly property real distance: explosion.reach * (0.6 + 0.4 * ((index * 7) % 5) / 4) * explosion.progress
@@ -43,7 +45,10 @@ Item {
             fillMode: Image.Stretch
         }
     }
-    NumberAnimation on progress {
+    NumberAnimation {
+        target: explosion
+        property: "progress"
+        running: true
         from: 0; to: 1
         duration: explosion.happy ? 1400 : 1100
         easing.type: Easing.OutCubic

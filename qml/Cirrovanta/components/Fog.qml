@@ -2,7 +2,7 @@ import QtQuick
 
 // Fog drifting slowly across the level. It only hides things: the engine
 // does not look at it.
-Sprite {
+Picture {
     id: fog
     name: "fog.png"
     width: 320

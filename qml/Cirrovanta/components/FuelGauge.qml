@@ -8,7 +8,7 @@ Item {
     property real fraction: 1
     readonly property bool low: fraction < 0.2
 
-    Sprite {
+    Picture {
         id: background
         name: "indicator_bg.svg"
         anchors.fill: parent
@@ -24,7 +24,7 @@ Item {
             height: parent.height
             clip: true
             Behavior on width { NumberAnimation { duration: 200 } }
-            Sprite {
+            Picture {
                 name: "indicator_fg.svg"
                 width: background.width - 10
                 height: parent.height
@@ -32,7 +32,7 @@ Item {
             }
         }
     }
-    Sprite {
+    Picture {
         id: light
         name: gauge.low && blink.lit ? "indicator_fuelon.svg" : "indicator_fueloff.svg"
         width: 40; height: 40

@@ -5,7 +5,7 @@ import QtQuick
 // the edges while the ground warning is on.
 Item {
     id: hud
-    property Item airplane: null
+    property Airplane airplane: null
     property real petrolFraction: 1
     property bool seatbelts: false
     property bool groundWarning: false
@@ -22,7 +22,8 @@ Item {
         color: "transparent"
         border.color: "#e23b3b"
         border.width: 14
-        visible: hud.groundWarning
+        // While landing the engine keeps the ground warning on; the sign says enough then.
+        visible: hud.groundWarning && !(hud.airplane && hud.airplane.landing)
         SequentialAnimation on opacity {
             running: glow.visible
             loops: Animation.Infinite
@@ -50,7 +51,7 @@ Item {
         anchors.rightMargin: 12
         y: 8
         spacing: 8
-        Sprite {
+        Picture {
             id: belts
             name: hud.seatbelts ? "indicator_belton.svg" : "indicator_beltoff.svg"
             width: 44; height: 44
@@ -59,7 +60,7 @@ Item {
             width: 44; height: 44
             Accessible.role: Accessible.Button
             Accessible.name: hud.muted ? qsTr("Sound off") : qsTr("Sound on")
-            Sprite {
+            Picture {
                 name: hud.muted ? "indicator_soundoff.svg" : "indicator_soundon.svg"
                 anchors.fill: parent
             }

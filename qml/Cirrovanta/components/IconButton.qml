@@ -25,7 +25,7 @@ Item {
         border.color: button.activeFocus ? "#ff8a2a" : "#2f7fc1"
         border.width: button.activeFocus ? 3 : 2
     }
-    Sprite {
+    Picture {
         name: button.icon
         anchors.fill: parent
         anchors.margins: 6

@@ -1,3 +1,5 @@
+pragma ComponentBehavior: Bound
+
 import QtQuick
 import "Steering.js" as Steering
 
@@ -6,10 +8,15 @@ import "Steering.js" as Steering
 // par time and demo route); this item runs the flight: the frame clock that
 // calls the flight model, the camera that follows the aeroplane, the steering
 // vector, the HUD, and the functions the engine calls on the level.
+//
+// The level item is the world itself, and the camera moves it under the view.
+// So every piece of the level has the level as both its visual and its object
+// parent, and the engine's scene walk meets each piece exactly once.
 Item {
     id: level
     objectName: "gameLevel"
-    clip: true
+    width: worldWidth
+    height: worldHeight
 
     // What a level document sets.
     property string title: ""
@@ -22,16 +29,18 @@ Item {
     property real startY: 100
     property real startAngle: Math.PI / 2
     property int music: 10
-    default property alias content: world.data
 
     // What the screen playing the level sets.
     property bool demo: false
-    property Item steer: null
+    property var steer: null
     property var correction: [0, 0, 0]
     property bool muted: false
+    // The part of the world on screen: the stage is always 854×480.
+    property real viewWidth: 854
+    property real viewHeight: 480
 
     // Flight state.
-    property Item airplane: null
+    property Airplane airplane: null
     property bool running: false
     property bool paused: false
     property bool ended: false
@@ -61,7 +70,7 @@ Item {
     // the aeroplane at its start. Called once the level is loaded.
     function prepare() {
         var found = null, strips = [], floats = []
-        var items = world.children
+        var items = level.children
         for (var i = 0; i < items.length; ++i) {
             var item = items[i]
             if (item.objectName === "airplane" && !found)
@@ -85,6 +94,10 @@ Item {
         if (!airplane)
             return
         airplane.placeAt(startX, startY, startAngle)
+        if (demo) {
+            for (var i = 0; i < buoys.length; ++i)
+                buoys[i].revive()
+        }
         airplane.opacity = 1
         startPetrol = airplane.petrol
     }
@@ -122,6 +135,13 @@ Item {
         }
         airplane.vectorX = dx / distance
         airplane.vectorY = -dy / distance
+        // Without the engine's step the demo bursts the buoys it passes itself.
+        var cx = airplane.realX + airplane.width / 2, cy = airplane.realY + airplane.height / 2
+        for (var i = 0; i < buoys.length; ++i) {
+            var b = buoys[i]
+            if (b.isAlive && Math.abs(b.x + b.width / 2 - cx) < b.width && Math.abs(b.y + b.height / 2 - cy) < b.height)
+                b.explode()
+        }
     }
 
     // --- Called by the engine -------------------------------------------------
@@ -168,7 +188,7 @@ Item {
     // ---------------------------------------------------------------------------
 
     function spawn(x, y, happy) {
-        var burst = explosionComponent.createObject(world, { x: Number(x), y: Number(y), happy: happy })
+        var burst = explosionComponent.createObject(level, { x: Number(x), y: Number(y), happy: happy })
         return burst
     }
 
@@ -204,6 +224,22 @@ Item {
         when: level.airplane !== null && !level.demo && !level.ended
     }
 
+    // The engine hums up when the player opens the throttle, and the wheels
+    // bump as the aeroplane touches down.
+    readonly property bool thrusting: Math.sqrt(steerVector.x * steerVector.x + steerVector.y * steerVector.y) > 0.5
+    onThrustingChanged: {
+        if (thrusting && running && !demo && !paused)
+            GameEngine.playSound(ticks % 2 ? 1 : 11)
+    }
+    Connections {
+        target: level.airplane
+        enabled: !level.demo
+        function onLandingChanged() {
+            if (level.airplane.landing)
+                GameEngine.playSound(20)
+        }
+    }
+
     // The music follows the speed: 0.8 at the slowest, 1.2 at the fastest.
     Connections {
         target: level.airplane
@@ -216,52 +252,48 @@ Item {
         }
     }
 
-    // The camera looks a little ahead of the aeroplane and glides after it.
-    readonly property real lookX: airplane ? airplane.x + airplane.width / 2 + Math.sin(airplane.angle) * 70 : worldWidth / 2
+    // The camera looks a little ahead of the aeroplane and glides after it. On
+    // the title the aeroplane flies right of the menu.
+    readonly property real lookX: (airplane ? airplane.x + airplane.width / 2 + Math.sin(airplane.angle) * 70 : worldWidth / 2)
+                                  - (demo ? 170 : 0)
     readonly property real lookY: airplane ? airplane.y + airplane.height / 2 - Math.cos(airplane.angle) * 50 : worldHeight / 2
 
+    x: Math.max(viewWidth - width, Math.min(0, viewWidth / 2 - lookX))
+    y: Math.max(viewHeight - height, Math.min(0, viewHeight / 2 - lookY))
+    Behavior on x { enabled: level.running; SmoothedAnimation { velocity: 420 } }
+    Behavior on y { enabled: level.running; SmoothedAnimation { velocity: 420 } }
+
     Rectangle {
-        id: sea
+        id: water
+        z: -100
         anchors.fill: parent
-        color: level.water
-    }
-
-    Item {
-        id: world
-        width: level.worldWidth
-        height: level.worldHeight
-        x: Math.max(level.width - width, Math.min(0, level.width / 2 - level.lookX))
-        y: Math.max(level.height - height, Math.min(0, level.height / 2 - level.lookY))
-        Behavior on x { enabled: level.running; SmoothedAnimation { velocity: 420 } }
-        Behavior on y { enabled: level.running; SmoothedAnimation { velocity: 420 } }
-
-        Rectangle {
-            id: water
-            z: -100
-            anchors.fill: parent
-            gradient: Gradient {
-                GradientStop { position: 0; color: Qt.lighter(level.water, 1.08) }
-                GradientStop { position: 1; color: Qt.darker(level.water, 1.08) }
-            }
-            // Soft wave marks so the player feels the motion over open water.
-            Repeater {
-                model: Math.floor(level.worldWidth / 160) * Math.floor(level.worldHeight / 140)
-                Rectangle {
-                    required property int index
-                    readonly property int columns: Math.max(1, Math.floor(level.worldWidth / 160))
-                    x: (index % columns) * 160 + ((Math.floor(index / columns) % 2) * 80) + 30
-                    y: Math.floor(index / columns) * 140 + 40
-                    width: 34; height: 4; radius: 2
-                    color: "#bfe8ff"
-                    opacity: 0.35
-                }
+        gradient: Gradient {
+            GradientStop { position: 0; color: Qt.lighter(level.water, 1.08) }
+            GradientStop { position: 1; color: Qt.darker(level.water, 1.08) }
+        }
+        // Soft wave marks so the player feels the motion over open water.
+        Repeater {
+            model: Math.floor(level.worldWidth / 160) * Math.floor(level.worldHeight / 140)
+            Rectangle {
+                required property int index
+                readonly property int columns: Math.max(1, Math.floor(level.worldWidth / 160))
+                x: (index % columns) * 160 + ((Math.floor(index / columns) % 2) * 80) + 30
+                y: Math.floor(index / columns) * 140 + 40
+                width: 34; height: 4; radius: 2
+                color: "#bfe8ff"
+                opacity: 0.35
             }
         }
     }
 
+    // The instruments stay put on the screen while the world moves.
     Hud {
         id: hud
-        anchors.fill: parent
+        z: 1000
+        x: -level.x
+        y: -level.y
+        width: level.viewWidth
+        height: level.viewHeight
         visible: !level.demo
         airplane: level.airplane
         petrolFraction: level.airplane && level.startPetrol > 0 ? level.airplane.petrol / level.startPetrol : 0

@@ -1,3 +1,5 @@
+pragma ComponentBehavior: Bound
+
 import QtQuick
 
 // The bright sky behind the menus: the picture if the artwork has it, over a
@@ -11,7 +13,7 @@ Item {
             GradientStop { position: 1; color: "#4fc6c0" }
         }
     }
-    Sprite {
+    Picture {
         anchors.fill: parent
         name: "menubg.jpg"
         fillMode: Image.PreserveAspectCrop
@@ -19,7 +21,8 @@ Item {
     }
     Repeater {
         model: 3
-        Sprite {
+        Picture {
+            id: drifting
             required property int index
             name: "cloud.png"
             width: 180 - index * 30; height: width * 0.73
@@ -28,7 +31,7 @@ Item {
             NumberAnimation on x {
                 loops: Animation.Infinite
                 from: -200; to: 900
-                duration: 40000 + index * 9000
+                duration: 40000 + drifting.index * 9000
             }
         }
     }

@@ -51,7 +51,7 @@ Item {
         Row {
             anchors.centerIn: parent
             spacing: 10
-            Sprite {
+            Picture {
                 visible: button.icon.length > 0
                 name: button.icon
                 width: 30; height: 30

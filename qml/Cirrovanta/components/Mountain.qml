@@ -1,8 +1,10 @@
 import QtQuick
 
-// A mountain: rock slopes with a snow cap, seen from above.
+// A mountain: grassy foot, rock slopes and a snow cap, seen from above.
 Terrain {
+    skirtColor: "#7cc56b"
+    skirtScale: 1.1
     rimColor: "#5f5248"
     layerColors: ["#8c7b6b", "#a29282", "#c8bcae", "#f7f9fb"]
-    layerScales: [1.0, 0.72, 0.45, 0.25]
+    layerScales: [1.0, 0.74, 0.48, 0.26]
 }

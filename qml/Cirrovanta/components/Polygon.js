@@ -32,3 +32,32 @@ function closed(points) {
     out.push(points[0])
     return out
 }
+
+// A rounded outline through the midpoints of the corners' sides, each corner
+// the control point of a quadratic curve, sampled into a dense polygon. The
+// drawing and the containment test both use it, so they agree exactly.
+function smooth(points, steps) {
+    var n = points.length
+    if (n < 3)
+        return points
+    var k = steps || 6
+    var out = []
+    for (var i = 0; i < n; ++i) {
+        var prev = points[(i + n - 1) % n], corner = points[i], next = points[(i + 1) % n]
+        var ax = (prev.x + corner.x) / 2, ay = (prev.y + corner.y) / 2
+        var bx = (corner.x + next.x) / 2, by = (corner.y + next.y) / 2
+        for (var s = 0; s < k; ++s) {
+            var t = s / k, u = 1 - t
+            out.push(Qt.point(u * u * ax + 2 * u * t * corner.x + t * t * bx,
+                              u * u * ay + 2 * u * t * corner.y + t * t * by))
+        }
+    }
+    return out
+}
+
+function offset(points, dx, dy) {
+    var out = []
+    for (var i = 0; i < points.length; ++i)
+        out.push(Qt.point(points[i].x + dx, points[i].y + dy))
+    return out
+}

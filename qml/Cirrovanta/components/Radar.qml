@@ -1,3 +1,5 @@
+pragma ComponentBehavior: Bound
+
 import QtQuick
 
 // North-up radar: the aeroplane in the middle, the runway as a bright mark and
@@ -6,7 +8,7 @@ Item {
     id: radar
     width: 120
     height: 120
-    property Item airplane: null
+    property Airplane airplane: null
     property var runways: []
     property var buoys: []
     property real range: 900
@@ -22,8 +24,8 @@ Item {
         return Qt.point(width / 2 + dx, height / 2 + dy)
     }
 
-    Sprite { name: "radar_bg.svg"; anchors.fill: parent }
-    Sprite {
+    Picture { name: "radar_bg.svg"; anchors.fill: parent }
+    Picture {
         name: "radar_fw.svg"
         anchors.fill: parent
         opacity: 0.7
@@ -53,8 +55,8 @@ Item {
             color: "#ff8a2a"
         }
     }
-    Sprite { name: "radar_fg.svg"; anchors.fill: parent }
-    Sprite {
+    Picture { name: "radar_fg.svg"; anchors.fill: parent }
+    Picture {
         name: "radar_center.svg"
         width: 18; height: 18
         anchors.centerIn: parent

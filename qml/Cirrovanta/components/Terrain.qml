@@ -1,36 +1,63 @@
+pragma ComponentBehavior: Bound
+
 import QtQuick
 import QtQuick.Shapes
 import "Polygon.js" as Polygon
 
-// A piece of ground drawn from its outline (corners in item coordinates) in
-// layers from the outside in. Its containment is the exact outline, so the
-// engine's crash test follows the drawing rather than the bounding box.
+// A piece of ground drawn from its outline (corners in item coordinates),
+// rounded, in layers from the outside in, with a soft shadow down and right.
+// Its containment is the rounded outline itself, so the engine's crash test
+// follows the drawing rather than the bounding box.
 Item {
     id: terrain
     property var points: [Qt.point(0, 0), Qt.point(width, 0), Qt.point(width, height), Qt.point(0, height)]
     property color rimColor: "#5f5248"
     property var layerColors: ["#8c7b6b"]
     property var layerScales: [1.0]
+    // A margin drawn around the outline that does not count for collisions
+    // (shallow water round an island, grass at a mountain's foot).
+    property color skirtColor: "transparent"
+    property real skirtScale: 1.0
+    property real shadowOffset: 8
+    readonly property var outline: Polygon.smooth(points, 6)
 
     containmentMask: QtObject {
         function contains(point: point) : bool {
-            return Polygon.contains(terrain.points, point.x, point.y)
+            return Polygon.contains(terrain.outline, point.x, point.y)
         }
     }
 
+    Shape {
+        anchors.fill: parent
+        visible: terrain.shadowOffset > 0
+        ShapePath {
+            strokeColor: "transparent"
+            fillColor: "#30163a5c"
+            PathPolyline { path: Polygon.closed(Polygon.offset(Polygon.shrunk(terrain.outline, terrain.skirtScale), terrain.shadowOffset, terrain.shadowOffset)) }
+        }
+    }
+    Shape {
+        anchors.fill: parent
+        visible: terrain.skirtScale > 1
+        ShapePath {
+            strokeColor: "transparent"
+            fillColor: terrain.skirtColor
+            PathPolyline { path: Polygon.closed(Polygon.shrunk(terrain.outline, terrain.skirtScale)) }
+        }
+    }
     Repeater {
         model: terrain.layerColors.length
         Shape {
+            id: layer
             required property int index
             anchors.fill: parent
-            preferredRendererType: Shape.CurveRenderer
             ShapePath {
-                strokeColor: index === 0 ? terrain.rimColor : "transparent"
-                strokeWidth: index === 0 ? 2 : 0
+                strokeColor: layer.index === 0 ? terrain.rimColor : "transparent"
+                strokeWidth: layer.index === 0 ? 2 : 0
                 joinStyle: ShapePath.RoundJoin
-                fillColor: terrain.layerColors[index]
+                fillColor: terrain.layerColors[layer.index]
                 PathPolyline {
-                    path: Polygon.closed(Polygon.shrunk(terrain.points, terrain.layerScales[index]))
+                    path: Polygon.closed(Polygon.shrunk(terrain.outline, terrain.layerScales[layer.index]))
                 }
             }
         }

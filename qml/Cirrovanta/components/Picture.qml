@@ -5,7 +5,8 @@ import QtQuick
 Image {
     property string name: ""
     source: name.length ? "qrc:/images/" + name : ""
-    sourceSize: Qt.size(Math.max(1, Math.ceil(width * 2)), Math.max(1, Math.ceil(height * 2)))
+    sourceSize.width: Math.max(1, Math.ceil(width * 2))
+    sourceSize.height: Math.max(1, Math.ceil(height * 2))
     fillMode: Image.PreserveAspectFit
     smooth: true
     asynchronous: false

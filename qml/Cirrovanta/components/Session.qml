@@ -1,0 +1,180 @@
+import QtQuick
+import "Names.js" as Names
+
+// What the whole game remembers while it runs: which screen is up, the group
+// and level being played, what the engine and the settings store told the
+// root, and the moves between screens. Screens get it as their `session`.
+QtObject {
+    id: session
+
+    property string screen: "title"
+    property string group: ""
+    property string level: ""
+    property string levelName: ""
+    property string groupFinished: ""
+    property string pendingFinal: ""
+    property real volumeLevel: 0
+    property int pilotRank: 0
+    property var correction: [0, 0, 0]
+    property string updateLocation: ""
+    property bool paused: false
+    property bool flying: false
+    property bool muted: GameEngine.isMuted()
+    property int music: -1
+    property var lastResult: ({})
+    property var steer: null
+    property url levelsBase: ""
+
+    signal levelLoaded()
+    // Sent before the screen changes, so a screen holding a level hands it
+    // back to the engine while it is still the only level in the scene.
+    signal leaving()
+    signal calibrationRequested(real x, real y, real z)
+
+    readonly property bool updateOffered: Names.isWebLocation(updateLocation)
+    readonly property bool inMenu: screen !== "flight" && screen !== "title"
+
+    // --- Moving between screens --------------------------------------------
+
+    function go(name) {
+        leaving()
+        paused = false
+        screen = name
+        if (name !== "flight")
+            playMusic(9)
+    }
+
+    function back() {
+        GameEngine.playSound(4)
+        switch (screen) {
+        case "groups": case "settings": case "howto": case "about":
+            go("title"); break
+        case "levels": go("groups"); break
+        case "result": case "final": go("levels"); break
+        case "flight": if (flying) paused = !paused; break
+        default: break
+        }
+    }
+
+    function openGroup(name) {
+        group = name
+        go("levels")
+    }
+
+    function startLevel(name) {
+        level = name
+        levelName = group + "/" + name
+        leaving()
+        screen = "flight"
+        paused = false
+    }
+
+    function showResult(result) {
+        lastResult = result
+        go("result")
+    }
+
+    function afterResult() {
+        if (pendingFinal.length) {
+            go("final")
+            return
+        }
+        go("levels")
+    }
+
+    function afterFinal() {
+        pendingFinal = ""
+        groupFinished = ""
+        go("groups")
+    }
+
+    function playMusic(index) {
+        if (music === index)
+            return
+        music = index
+        GameEngine.playMusic(index)
+    }
+
+    // --- Groups, levels and results -----------------------------------------
+
+    function groups() {
+        return Names.realGroups(GameEngine.pluginGroups())
+    }
+
+    function levels(groupName) {
+        var list = GameEngine.pluginList(groupName)
+        var out = []
+        for (var i = 0; i < (list ? list.length : 0); ++i)
+            out.push(String(list[i]))
+        return out
+    }
+
+    // The first group is always open; each further one once the one before is finished.
+    function groupOpen(list, index) {
+        return index === 0 || Boolean(GameEngine.getPassed(list[index - 1]))
+    }
+
+    function nextLevel() {
+        var list = levels(group)
+        var at = list.indexOf(level)
+        return at >= 0 && at + 1 < list.length ? list[at + 1] : ""
+    }
+
+    function levelUrl(groupName, levelFile) {
+        return levelsBase + groupName + "/" + levelFile + ".qml"
+    }
+
+    function finalUrl(groupName) {
+        return levelsBase + groupName + "/finalMsg.qml"
+    }
+
+    // The rank follows the finished groups; the engine only ever raises it.
+    function refreshRank() {
+        var list = groups()
+        var finished = 0
+        for (var i = 0; i < list.length; ++i)
+            if (GameEngine.getPassed(list[i]))
+                ++finished
+        GameEngine.setPilotRank(Names.rankFor(finished, list.length))
+    }
+
+    function rankName(rank) {
+        switch (rank) {
+        case 1: return qsTr("Cadet with wings")
+        case 2: return qsTr("Officer")
+        case 3: return qsTr("Senior officer")
+        case 4: return qsTr("Captain")
+        default: return qsTr("Cadet")
+        }
+    }
+
+    function rankCap(rank) {
+        return ["hat_cadett.svg", "hat_cadett2.svg", "hat_officer.svg", "hat_officer.svg", "hat_captain.svg"][Math.max(0, Math.min(4, rank))]
+    }
+
+    function rankInsignia(rank) {
+        return ["rank_cadett.svg", "rank_cadett.svg", "rank_officer.svg", "rank_officer2.svg", "rank_captain.svg"][Math.max(0, Math.min(4, rank))]
+    }
+
+    // --- Settings ------------------------------------------------------------
+
+    function toggleMute() {
+        muted = !muted
+        GameEngine.setMuted(muted)
+        GameEngine.playSound(4)
+    }
+
+    // Stores the current pose as level: (rawX − 90, rawY − 90, rawZ).
+    function calibrate() {
+        if (!steer)
+            return
+        calibrationRequested(steer.rawangleX - 90, steer.rawangleY - 90, steer.rawangleZ)
+    }
+
+    onGroupFinishedChanged: {
+        if (groupFinished.length === 0)
+            return
+        pendingFinal = groupFinished
+        refreshRank()
+    }
+}

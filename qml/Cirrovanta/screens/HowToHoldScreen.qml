@@ -1,0 +1,67 @@
+pragma ComponentBehavior: Bound
+
+import QtQuick
+import "../components"
+
+// How to hold the device: the two animated guides.
+GameScreen {
+    id: howTo
+
+    MenuBackground { anchors.fill: parent }
+    Heading {
+        width: parent.width
+        text: qsTr("How to hold")
+        onBack: howTo.goBack()
+    }
+    Row {
+        anchors.centerIn: parent
+        anchors.verticalCenterOffset: 10
+        spacing: 24
+        Repeater {
+            model: [
+                { file: "guide_horizontal.gif", text: qsTr("Tilt left and right to turn.") },
+                { file: "guide_vertical.gif", text: qsTr("Tilt away and towards you to head up and down the map.") }
+            ]
+            Panel {
+                id: guide
+                required property var modelData
+                width: 380
+                height: 290
+                Column {
+                    anchors.centerIn: parent
+                    spacing: 10
+                    AnimatedImage {
+                        anchors.horizontalCenter: parent.horizontalCenter
+                        source: "qrc:/images/" + guide.modelData.file
+                        width: 352; height: 198
+                        fillMode: Image.PreserveAspectFit
+                        playing: true
+                    }
+                    Text {
+                        anchors.horizontalCenter: parent.horizontalCenter
+                        width: 340
+                        horizontalAlignment: Text.AlignHCenter
+                        wrapMode: Text.WordWrap
+                        text: guide.modelData.text
+                        font.pixelSize: 18
+                        color: "#3c4048"
+                    }
+                }
+            }
+        }
+    }
+    Text {
+        anchors.horizontalCenter: parent.horizontalCenter
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: 14
+        text: qsTr("On a computer the arrow keys tilt for you.")
+        font.pixelSize: 16
+        color: "#ffffff"
+        style: Text.Outline
+        styleColor: "#2f7fc1"
+    }
+    Item {
+        focus: true
+        Keys.onReturnPressed: howTo.goBack()
+    }
+}

@@ -1,0 +1,179 @@
+pragma ComponentBehavior: Bound
+
+import QtQuick
+import "../components"
+import "../components/Steering.js" as Steering
+
+// Sound, volume, tilt calibration and which tilt source steers.
+GameScreen {
+    id: settingsScreen
+    readonly property int volumeStep: Math.round((session ? session.volumeLevel : 0) * 9)
+    readonly property bool canSetVolume: typeof GameSettings !== "undefined" && GameSettings !== null
+    readonly property string tiltSource: typeof TiltSource !== "undefined" && TiltSource !== null ? String(TiltSource.source) : ""
+    readonly property var preview: session && session.steer
+        ? Steering.vector(session.steer.rawangleX, session.steer.rawangleY, session.steer.rawangleZ, session.steer.axisY,
+                          session.correction[0], session.correction[1], session.correction[2])
+        : ({ x: 0, y: 0 })
+
+    function setVolumeStep(step) {
+        var s = Math.max(0, Math.min(9, step))
+        if (!canSetVolume)
+            return
+        GameSettings.setVolumeStep(s)
+        GameEngine.playSound(4)
+    }
+
+    function sourceName(source) {
+        switch (source) {
+        case "sensor": return qsTr("motion sensor")
+        case "keys": return qsTr("arrow keys")
+        case "mouse": return qsTr("mouse")
+        default: return qsTr("none found")
+        }
+    }
+
+    MenuBackground { anchors.fill: parent }
+    Heading {
+        width: parent.width
+        text: qsTr("Settings")
+        onBack: settingsScreen.goBack()
+    }
+
+    Panel {
+        anchors.horizontalCenter: parent.horizontalCenter
+        y: 70
+        width: 700
+        height: 390
+        Column {
+            x: 30; y: 22
+            spacing: 16
+            width: parent.width - 60
+
+            // Sound on or off.
+            Row {
+                spacing: 20
+                Text { width: 170; text: qsTr("Sound"); font.pixelSize: 22; font.bold: true; color: "#2f7fc1"; anchors.verticalCenter: parent.verticalCenter }
+                MenuButton {
+                    id: soundButton
+                    objectName: "soundButton"
+                    focus: true
+                    width: 200
+                    text: settingsScreen.session.muted ? qsTr("Off") : qsTr("On")
+                    icon: settingsScreen.session.muted ? "button_soundoff.svg" : "button_soundon.svg"
+                    tint: settingsScreen.session.muted ? "#9aa7b4" : "#4e9a4a"
+                    onClicked: settingsScreen.session.toggleMute()
+                }
+            }
+
+            // Volume in ten steps.
+            Row {
+                spacing: 20
+                Text { width: 170; text: qsTr("Volume"); font.pixelSize: 22; font.bold: true; color: "#2f7fc1"; anchors.verticalCenter: parent.verticalCenter }
+                FocusScope {
+                    id: volume
+                    objectName: "volumeControl"
+                    width: 420; height: 46
+                    activeFocusOnTab: true
+                    Accessible.role: Accessible.Slider
+                    Accessible.name: qsTr("Volume")
+                    Accessible.description: qsTr("%1 of 9").arg(settingsScreen.volumeStep)
+                    Keys.onLeftPressed: settingsScreen.setVolumeStep(settingsScreen.volumeStep - 1)
+                    Keys.onRightPressed: settingsScreen.setVolumeStep(settingsScreen.volumeStep + 1)
+                    Keys.onUpPressed: { var n = volume.nextItemInFocusChain(false); if (n) n.forceActiveFocus() }
+                    Keys.onDownPressed: { var n = volume.nextItemInFocusChain(true); if (n) n.forceActiveFocus() }
+                    Rectangle {
+                        anchors.fill: parent
+                        anchors.margins: -4
+                        radius: 12
+                        color: "transparent"
+                        border.color: volume.activeFocus ? "#ffd23f" : "transparent"
+                        border.width: 4
+                    }
+                    Row {
+                        anchors.verticalCenter: parent.verticalCenter
+                        spacing: 8
+                        IconButton {
+                            width: 40; height: 40
+                            icon: "button_empty.svg"
+                            label: qsTr("Quieter")
+                            activeFocusOnTab: false
+                            onClicked: settingsScreen.setVolumeStep(settingsScreen.volumeStep - 1)
+                            Text { anchors.centerIn: parent; text: "−"; font.pixelSize: 26; font.bold: true; color: "#2f7fc1" }
+                        }
+                        Repeater {
+                            model: 9
+                            Rectangle {
+                                required property int index
+                                anchors.bottom: parent.bottom
+                                anchors.bottomMargin: 4
+                                width: 22
+                                height: 12 + index * 3
+                                radius: 4
+                                color: index < settingsScreen.volumeStep ? "#ff8a2a" : "#dfe9f2"
+                                border.color: "#2f7fc1"
+                                border.width: 1
+                                MouseArea { anchors.fill: parent; onClicked: settingsScreen.setVolumeStep(parent.index + 1) }
+                            }
+                        }
+                        IconButton {
+                            width: 40; height: 40
+                            icon: "button_empty.svg"
+                            label: qsTr("Louder")
+                            activeFocusOnTab: false
+                            onClicked: settingsScreen.setVolumeStep(settingsScreen.volumeStep + 1)
+                            Text { anchors.centerIn: parent; text: "+"; font.pixelSize: 26; font.bold: true; color: "#2f7fc1" }
+                        }
+                    }
+                }
+            }
+
+            // Tilt calibration, with a live dot showing where the tilt steers.
+            Row {
+                spacing: 20
+                Text { width: 170; text: qsTr("Level pose"); font.pixelSize: 22; font.bold: true; color: "#2f7fc1"; anchors.verticalCenter: parent.verticalCenter }
+                MenuButton {
+                    id: calibrateButton
+                    objectName: "calibrateButton"
+                    width: 200
+                    text: qsTr("Calibrate")
+                    onClicked: { GameEngine.playSound(4); settingsScreen.session.calibrate() }
+                }
+                Rectangle {
+                    width: 64; height: 64; radius: 32
+                    anchors.verticalCenter: parent.verticalCenter
+                    color: "#bfe8ff"
+                    border.color: "#2f7fc1"; border.width: 2
+                    Rectangle {
+                        width: 14; height: 14; radius: 7
+                        color: "#ff8a2a"
+                        x: parent.width / 2 - 7 + settingsScreen.preview.x * 24
+                        y: parent.height / 2 - 7 - settingsScreen.preview.y * 24
+                    }
+                }
+            }
+            Text {
+                width: parent.width
+                wrapMode: Text.WordWrap
+                text: qsTr("Hold the device the way you like to fly and press Calibrate: that pose flies straight on.")
+                font.pixelSize: 15
+                color: "#3c4048"
+            }
+            Text {
+                objectName: "calibrationText"
+                text: qsTr("Stored pose: %1°, %2°, %3°")
+                    .arg(Number(settingsScreen.session.correction[0]).toFixed(1))
+                    .arg(Number(settingsScreen.session.correction[1]).toFixed(1))
+                    .arg(Number(settingsScreen.session.correction[2]).toFixed(1))
+                font.pixelSize: 16
+                color: "#3c4048"
+            }
+            Text {
+                objectName: "tiltSourceText"
+                text: qsTr("Steering with: %1").arg(settingsScreen.sourceName(settingsScreen.tiltSource))
+                font.pixelSize: 16
+                font.bold: true
+                color: "#4e9a4a"
+            }
+        }
+    }
+}

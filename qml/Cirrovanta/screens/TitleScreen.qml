@@ -1,0 +1,157 @@
+import QtQuick
+import "../components"
+
+// The title: a level flies itself behind a translucent menu.
+GameScreen {
+    id: title
+    readonly property Level demoLevel: demo.item as Level
+
+    function goBack() { Qt.quit() }
+
+    // The demo flight: the first level of the first group, steered along its
+    // route. The engine timer stays off, so nothing is tested or saved.
+    clip: true
+    Loader {
+        id: demo
+        function startDemo() {
+            var groups = title.session.groups()
+            if (groups.length === 0)
+                return
+            var levels = title.session.levels(groups[0])
+            if (levels.length === 0)
+                return
+            setSource(title.session.levelUrl(groups[0], levels[0]), { demo: true })
+            if (!item)
+                return
+            item.prepare()
+            title.session.levelLoaded()
+            GameEngine.findQmlObjects()
+            item.running = true
+        }
+        function stopDemo() {
+            if (!item)
+                return
+            item.running = false
+            item.objectName = "retired"
+            GameEngine.clearQmlObjects()
+            GameEngine.levelFinished()
+            source = ""
+        }
+    }
+    // Started from the event loop: when the game starts, the title is built
+    // before the engine is wired to the root.
+    Timer {
+        running: true
+        interval: 0
+        onTriggered: demo.startDemo()
+    }
+    function leave() { demo.stopDemo() }
+
+    Rectangle {
+        anchors.fill: parent
+        gradient: Gradient {
+            GradientStop { position: 0; color: "#662f7fc1" }
+            GradientStop { position: 0.5; color: "#00000000" }
+        }
+    }
+
+    Column {
+        id: logo
+        anchors.horizontalCenter: menu.horizontalCenter
+        y: 22
+        spacing: 0
+        Text {
+            anchors.horizontalCenter: parent.horizontalCenter
+            text: qsTr("Cirrovanta")
+            font.pixelSize: 64
+            font.bold: true
+            font.italic: true
+            color: "#ffffff"
+            style: Text.Outline
+            styleColor: "#2f7fc1"
+        }
+        Text {
+            anchors.horizontalCenter: parent.horizontalCenter
+            text: qsTr("tilt, fly and land")
+            font.pixelSize: 20
+            color: "#ffffff"
+            style: Text.Raised
+            styleColor: "#662f7fc1"
+        }
+    }
+
+    Panel {
+        id: menu
+        width: 300
+        height: column.height + 36
+        x: 60
+        anchors.top: logo.bottom
+        anchors.topMargin: 14
+        color: "#b3ffffff"
+        Column {
+            id: column
+            anchors.centerIn: parent
+            spacing: 10
+            MenuButton {
+                id: play
+                focus: true
+                text: qsTr("Play")
+                tint: "#ff8a2a"
+                onClicked: { GameEngine.playSound(4); title.session.go("groups") }
+            }
+            MenuButton { text: qsTr("Settings"); onClicked: { GameEngine.playSound(4); title.session.go("settings") } }
+            MenuButton { text: qsTr("How to hold"); onClicked: { GameEngine.playSound(4); title.session.go("howto") } }
+            MenuButton { text: qsTr("About"); onClicked: { GameEngine.playSound(4); title.session.go("about") } }
+            MenuButton { text: qsTr("Quit"); tint: "#4e9a4a"; onClicked: Qt.quit() }
+        }
+    }
+
+    // The pilot's rank in the corner.
+    Panel {
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
+        anchors.margins: 14
+        width: 230
+        height: 86
+        color: "#b3ffffff"
+        Row {
+            anchors.centerIn: parent
+            spacing: 10
+            Picture { name: title.session.rankCap(title.session.pilotRank); width: 64; height: 64 }
+            Column {
+                anchors.verticalCenter: parent.verticalCenter
+                Text { text: qsTr("Pilot rank"); font.pixelSize: 14; color: "#3c4048" }
+                Text {
+                    text: title.session.rankName(title.session.pilotRank)
+                    font.pixelSize: 20; font.bold: true; color: "#2f7fc1"
+                }
+            }
+            Picture { name: title.session.rankInsignia(title.session.pilotRank); width: 40; height: 64 }
+        }
+    }
+
+    // A newer version is waiting: a tap leads to the details.
+    Rectangle {
+        visible: title.session.updateOffered
+        anchors.right: parent.right
+        anchors.top: parent.top
+        anchors.margins: 14
+        width: updateNote.width + 30
+        height: 40
+        radius: 20
+        color: "#ffd23f"
+        border.color: "#ff8a2a"
+        border.width: 2
+        Accessible.role: Accessible.Button
+        Accessible.name: updateNote.text
+        Text {
+            id: updateNote
+            anchors.centerIn: parent
+            text: qsTr("A new version is ready")
+            font.pixelSize: 16
+            font.bold: true
+            color: "#3c4048"
+        }
+        MouseArea { anchors.fill: parent; onClicked: title.session.go("about") }
+    }
+}

@@ -1,0 +1,34 @@
+#!/bin/sh
+# Plays the game under a virtual display the way a player would (keyboard
+# only) and grabs the screens into docs/screenshots/. Needs xvfb, xdotool and
+# ImageMagick. Run from the repository root after building build/cirrovanta.
+set -eu
+out=docs/screenshots
+mkdir -p "$out"
+config=$(mktemp -d)
+trap 'rm -rf "$config"' EXIT
+
+xvfb-run -a -s "-screen 0 1280x720x24" sh -c '
+    set -eu
+    out=$1
+    XDG_CONFIG_HOME=$2 ./build/cirrovanta >/dev/null 2>&1 &
+    game=$!
+    sleep 5
+    win=$(xdotool search --sync --onlyvisible --class cirrovanta | head -n 1)
+    xdotool windowactivate --sync "$win" 2>/dev/null || true
+    xdotool windowsize --sync "$win" 1280 720 2>/dev/null || true
+    key() { xdotool windowfocus --sync "$win" 2>/dev/null || true; xdotool key "$@"; sleep 1.2; }
+    grab() { sleep 0.6; import -window root -resize 1280x720 "$out/$1.png"; }
+    sleep 3; grab title
+    key Return; grab groups
+    key Return; grab levels
+    key Return
+    # Hands off: the first flight flies straight onto its runway; the grab
+    # catches the touchdown with the seat-belt sign on.
+    sleep 22.7; grab flight
+    sleep 6; grab result
+    key Escape; key Escape; key Escape
+    key Down; key Return; sleep 1; grab settings
+    kill $game 2>/dev/null || true
+' sh "$out" "$config"
+ls -l "$out"

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+class GameEngine;
+class Settings;
+
+// The volume control of the settings screen, beside the engine: QML sees it
+// as the context property "GameSettings". Setting the volume stores it through
+// the settings object that is wired to the scene (so the scene hears the new
+// level) and lets the engine apply it to the sound output.
+class GameSettings : public QObject
+{
+    Q_OBJECT
+
+public:
+    GameSettings(Settings *settings, GameEngine *engine, QObject *parent = nullptr);
+
+    // The volume of step 0 to 9 of the ten the scene shows: 0 for step 0,
+    // else (3/4)^(9 − step), the middle of the band that gives level step/9.
+    static qreal volumeForStep(int step);
+
+    Q_INVOKABLE qreal audioVolume() const;
+    Q_INVOKABLE void setAudioVolume(qreal volume);
+    Q_INVOKABLE void setVolumeStep(int step);
+
+private:
+    Settings *settings = nullptr;
+    QPointer<GameEngine> engine;
+};

@@ -1,0 +1,127 @@
+// The player's game over the real documents: a real GameEngine, Settings and
+// GameSettings behind qml/Cirrovanta/main.qml, with a private settings store.
+#include "app/gamesettings.h"
+#include "engine/gameengine.h"
+#include "persistence/settings.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtQuickTest>
+
+// Does for a main document made by a test what start-up does for the view's:
+// hands the root to the engine and wires the root, the engine and the
+// settings store the same way, then pushes the stored settings into the scene.
+// restart() replaces engine and settings with new ones over the same store.
+class Harness : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Harness(QQmlContext *context) : context(context) { build(); }
+    ~Harness() override { tearDown(); }
+
+    Q_INVOKABLE void attach(QObject *root)
+    {
+        engine->setRootObject(root);
+        engine->findSteer();
+        connect(root, SIGNAL(levelReady()), engine, SLOT(levelReady()));
+        connect(engine, SIGNAL(newVersionReady(const QVariant &)), root,
+                SLOT(updateIsReady(const QVariant &)));
+        connect(root,
+                SIGNAL(saveCorrectionAngle(const QVariant &, const QVariant &, const QVariant &)),
+                settings, SLOT(saveCorrectionAngle(const QVariant &, const QVariant &, const QVariant &)));
+        connect(settings,
+                SIGNAL(correctionAngle(const QVariant &, const QVariant &, const QVariant &)), root,
+                SLOT(setCorrectionAngle(const QVariant &, const QVariant &, const QVariant &)));
+        connect(settings, SIGNAL(audioVolume(QVariant)), root, SLOT(adjustVolume(QVariant)));
+        connect(settings, SIGNAL(pilotRank(QVariant)), root, SLOT(setPilotRank(QVariant)));
+        settings->loadCorrectionAngle();
+        settings->setAudioVolume(settings->audioVolume());
+        settings->setPilotRank(settings->getPilotRank());
+    }
+
+    Q_INVOKABLE void restart()
+    {
+        tearDown();
+        build();
+    }
+
+    Q_INVOKABLE void resetStore() { Settings().reset(); }
+    Q_INVOKABLE bool engineTimerRunning() const { return engine->engineTimer() != 0; }
+    Q_INVOKABLE QObject *engineLevel() const { return engine->currentLevel(); }
+    Q_INVOKABLE QObject *engineAirplane() const { return engine->currentAirplane(); }
+    Q_INVOKABLE int landingCount() const { return engine->currentLandings().size(); }
+    Q_INVOKABLE int buoyCount() const { return engine->currentBuoys().size(); }
+    Q_INVOKABLE QVariant stored(const QString &key) const
+    {
+        return QSettings(Settings::organisation(), Settings::application()).value(key);
+    }
+
+private:
+    void build()
+    {
+        settings = new Settings(this);
+        engine = new GameEngine(this, settings);
+        gameSettings = new GameSettings(settings, engine, this);
+        context->setContextProperty("GameEngine", engine);
+        context->setContextProperty("GameSettings", gameSettings);
+    }
+
+    void tearDown()
+    {
+        delete gameSettings;
+        delete engine;
+        delete settings;
+        gameSettings = nullptr;
+        engine = nullptr;
+        settings = nullptr;
+    }
+
+    QQmlContext *context;
+    Settings *settings = nullptr;
+    GameEngine *engine = nullptr;
+    GameSettings *gameSettings = nullptr;
+};
+
+class Setup : public QObject
+{
+    Q_OBJECT
+
+public:
+    Setup()
+    {
+        QDir(store.path()).mkpath("config");
+        QDir(store.path()).mkpath("runtime");
+        QFile::setPermissions(store.filePath("runtime"),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        qputenv("XDG_CONFIG_HOME", store.filePath("config").toLocal8Bit());
+        qputenv("XDG_RUNTIME_DIR", store.filePath("runtime").toLocal8Bit());
+        // The documents and level groups are found relative to the repository.
+        QDir::setCurrent(QStringLiteral(CIRROVANTA_SOURCE_DIR));
+    }
+
+public slots:
+    void qmlEngineAvailable(QQmlEngine *qmlEngine)
+    {
+        harness = new Harness(qmlEngine->rootContext());
+        qmlEngine->rootContext()->setContextProperty("TestHarness", harness);
+    }
+
+    void cleanupTestCase()
+    {
+        delete harness;
+        harness = nullptr;
+    }
+
+private:
+    QTemporaryDir store;
+    Harness *harness = nullptr;
+};
+
+QUICK_TEST_MAIN_WITH_SETUP(game, Setup)
+
+#include "tst_game.moc"

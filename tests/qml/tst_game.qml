@@ -1,0 +1,395 @@
+import QtQuick
+import QtTest
+import "../../qml/Cirrovanta/components"
+import "../../qml/Cirrovanta/components/Steering.js" as Steering
+import "../../qml/Cirrovanta/components/Scoring.js" as Scoring
+import "../../qml/Cirrovanta/components/Names.js" as Names
+
+// The game as a player goes through it, over the real documents and a real
+// engine and settings store (see tst_game.cpp for the wiring).
+TestCase {
+    id: testCase
+    name: "Game"
+    width: 854
+    height: 480
+    when: windowShown
+
+    readonly property string group: "1-FlightSchool"
+    // The levels of the first group as the engine lists them, read afresh
+    // because the group's contents may grow.
+    function levelsOfGroup() {
+        var list = GameEngine.pluginList(group)
+        var out = []
+        for (var i = 0; i < list.length; ++i)
+            out.push(String(list[i]))
+        return out
+    }
+    property Component mainDocument: Qt.createComponent(Qt.resolvedUrl("../../qml/Cirrovanta/main.qml"))
+    property var game: null
+
+    function startGame() {
+        verify(mainDocument.status === Component.Ready, mainDocument.errorString())
+        // TestCase itself is invisible; the game goes into the window beside it.
+        game = createTemporaryObject(mainDocument, testCase.parent)
+        verify(game !== null)
+        TestHarness.attach(game)
+        tryVerify(function() { return game.screenItem && game.screenItem.demoLevel !== null })
+        return game
+    }
+
+    function init() {
+        TestHarness.resetStore()
+    }
+
+    function cleanup() {
+        GameEngine.enableEngineTimer(false)
+        if (game) {
+            game.destroy()
+            game = null
+            wait(0)
+        }
+    }
+
+    function press(key) {
+        keyClick(key)
+        wait(0)
+    }
+
+    function flyToTheRunway(level) {
+        // The frame clock and the engine's step are stopped, so the flight is
+        // driven here exactly as the engine would end it.
+        level.running = false
+        GameEngine.enableEngineTimer(false)
+        var runway = level.runways[0]
+        level.airplane.placeAt(runway.x + runway.width / 2 - level.airplane.width / 2,
+                               runway.y + runway.height / 2 - level.airplane.height / 2, Math.PI / 2)
+    }
+
+    // --- Scene pieces -----------------------------------------------------------
+
+    Component {
+        id: diamondMountain
+        Mountain {
+            width: 200; height: 200
+            points: [Qt.point(100, 0), Qt.point(200, 100), Qt.point(100, 200), Qt.point(0, 100)]
+        }
+    }
+    Component {
+        id: angledRunway
+        Runway {
+            width: 200; height: 40
+            outline: [Qt.point(0, 0), Qt.point(100, 0), Qt.point(100, 40), Qt.point(0, 40)]
+        }
+    }
+    Component {
+        id: buoyComponent
+        Buoy {}
+    }
+
+    function test_a_mountain_collides_on_its_outline_not_its_box() {
+        var mountain = createTemporaryObject(diamondMountain, testCase.parent)
+        verify(mountain.contains(Qt.point(100, 100)))
+        verify(mountain.contains(Qt.point(100, 40)))
+        verify(!mountain.contains(Qt.point(10, 10)), "the corner of the box lies outside the diamond")
+        verify(!mountain.contains(Qt.point(190, 190)))
+    }
+
+    function test_a_runway_lands_only_on_its_outline() {
+        var runway = createTemporaryObject(angledRunway, testCase.parent)
+        verify(runway.contains(Qt.point(50, 20)))
+        verify(!runway.contains(Qt.point(150, 20)))
+    }
+
+    function test_a_burst_buoy_retires() {
+        var buoy = createTemporaryObject(buoyComponent, testCase.parent)
+        verify(buoy.isAlive)
+        buoy.explode()
+        verify(!buoy.isAlive)
+        tryCompare(buoy, "opacity", 0)
+        buoy.explode()                             // a second burst changes nothing
+        verify(!buoy.isAlive)
+    }
+
+    // --- Steering, scoring and names ------------------------------------------
+
+    function test_steering_vector_data() {
+        return [
+            { tag: "a device lying flat steers nowhere", raw: [90, 90, 0], corr: [0, 0, 0], x: 0, y: 0 },
+            { tag: "tilting right by 15 degrees turns right at half deflection", raw: [90, 105, 0], corr: [0, 0, 0], x: 0.5, y: 0 },
+            { tag: "a full tilt saturates at one", raw: [90, 150, 0], corr: [0, 0, 0], x: 1, y: 0 },
+            { tag: "tilting the top away heads up the screen", raw: [120, 90, 0], corr: [0, 0, 0], x: 0, y: 1 },
+            { tag: "the calibrated pose steers nowhere", raw: [110, 75, 3], corr: [20, -15, 3], x: 0, y: 0 },
+            { tag: "a tilt is measured from the calibrated pose", raw: [100, 90, 3], corr: [20, -15, 3], x: 0.5, y: -1 / 3 }
+        ]
+    }
+
+    function test_steering_vector(row) {
+        var v = Steering.vector(row.raw[0], row.raw[1], row.raw[2], "y", row.corr[0], row.corr[1], row.corr[2])
+        fuzzyCompare(v.x, row.x, 1e-6)
+        fuzzyCompare(v.y, row.y, 1e-6)
+    }
+
+    function test_scoring_data() {
+        return [
+            // 0.4567 petrol: 456.7 rounds to 457; 3 buoys 750; 12.5 s under a par of 40: 27 whole seconds, 270.
+            { tag: "a passed flight adds petrol, buoys and time", passed: true, petrol: 0.4567, buoys: 3, seconds: 12.5, par: 40, total: 457 + 750 + 270 },
+            { tag: "no time bonus beyond the par", passed: true, petrol: 0.1, buoys: 0, seconds: 50, par: 40, total: 100 },
+            { tag: "a lost flight scores nothing", passed: false, petrol: 0.9, buoys: 2, seconds: 5, par: 40, total: 0 }
+        ]
+    }
+
+    function test_scoring(row) {
+        compare(Scoring.score(row.passed, row.petrol, row.buoys, row.seconds, row.par).total, row.total)
+    }
+
+    function test_names() {
+        compare(Names.realGroups([".", "..", "1-FlightSchool", "2-IslandHopping"]), ["1-FlightSchool", "2-IslandHopping"])
+        compare(Names.groupTitle("2-IslandHopping"), "Island Hopping")
+        compare(Names.levelTitle("02_turn"), "Turn")
+        compare(Names.rankFor(0, 4), 0)
+        compare(Names.rankFor(3, 4), 3)
+        compare(Names.rankFor(4, 4), 4)
+        compare(Names.rankFor(1, 1), 4)
+        verify(Names.isWebLocation("https://example.invalid/cirrovanta.deb"))
+        verify(!Names.isWebLocation("javascript:alert(1)"))
+        verify(!Names.isWebLocation("file:///etc/passwd"))
+        verify(!Names.isWebLocation("http://host/a b"))
+    }
+
+    // --- The whole way through ------------------------------------------------
+
+    function test_title_groups_levels_flight_result_and_back() {
+        startGame()
+        var session = game.session
+        compare(session.screen, "title")
+        var demo = game.screenItem.demoLevel
+        verify(demo.demo)
+        compare(TestHarness.engineLevel(), demo)
+        verify(!TestHarness.engineTimerRunning(), "the demo flight runs without the engine timer")
+
+        press(Qt.Key_Return)                      // Play
+        compare(session.screen, "groups")
+        verify(TestHarness.engineLevel() === null, "the demo level was handed back")
+        var card = findChild(game.screenItem, "group_" + group)
+        verify(card !== null)
+        verify(card.activeFocus)
+        verify(card.open)
+
+        press(Qt.Key_Return)
+        compare(session.screen, "levels")
+        compare(session.group, group)
+        var levels = levelsOfGroup()
+        verify(levels.length >= 2)
+        verify(findChild(game.screenItem, "flight_" + levels[levels.length - 1]) !== null)
+
+        press(Qt.Key_Return)                      // the first flight
+        compare(session.screen, "flight")
+        var first = group + "/" + levels[0]
+        compare(game.levelName, first)
+        var level = game.screenItem.level
+        verify(level !== null)
+        verify(level.objectName.indexOf("Level") !== -1)
+        compare(TestHarness.engineLevel(), level)
+        compare(TestHarness.engineAirplane(), level.airplane)
+        compare(TestHarness.landingCount(), level.runways.length)
+        compare(TestHarness.buoyCount(), level.buoys.length)
+        verify(level.runways.length > 0)
+        verify(TestHarness.engineTimerRunning())
+
+        flyToTheRunway(level)
+        level.airplane.petrol = 0.5
+        var burst = 0
+        if (level.buoys.length > 0) {
+            level.buoys[0].explode()
+            burst = 1
+        }
+        level.ticks = level.airplane.fps * 5      // five seconds in the air
+        level.explodeHappy(level.airplane.x, level.airplane.y)
+        level.gameOver(true)
+        // 0.5 petrol: 500; 250 a buoy; 10 a whole second under the par time.
+        var expected = 500 + 250 * burst + Math.max(0, Math.floor(level.parTime - 5)) * 10
+        compare(Number(GameEngine.getResult(first)), expected)
+        verify(GameEngine.getPassed(first))
+
+        game.screenItem.showResultNow()
+        compare(session.screen, "result")
+        compare(session.lastResult.total, expected)
+        verify(session.lastResult.newBest)
+        verify(TestHarness.engineLevel() === null, "the flown level was handed back")
+        verify(!TestHarness.engineTimerRunning())
+
+        press(Qt.Key_Escape)
+        compare(session.screen, "levels")
+        verify(findChild(game.screenItem, "flight_" + levels[0]).passed)
+        press(Qt.Key_Escape)
+        compare(session.screen, "groups")
+        compare(findChild(game.screenItem, "group_" + group).total, expected)
+        press(Qt.Key_Escape)
+        compare(session.screen, "title")
+    }
+
+    function test_a_crash_scores_nothing_and_keeps_the_best() {
+        startGame()
+        var session = game.session
+        session.openGroup(group)
+        var second = levelsOfGroup()[1]
+        session.startLevel(second)
+        var level = game.screenItem.level
+        level.running = false
+        GameEngine.enableEngineTimer(false)
+        level.explode(level.airplane.x, level.airplane.y)
+        compare(level.airplane.opacity, 0)
+        level.gameOver(false)
+        game.screenItem.showResultNow()
+        compare(session.lastResult.total, 0)
+        verify(!session.lastResult.passed)
+        verify(!GameEngine.getPassed(group + "/" + second))
+        press(Qt.Key_Return)                      // Try again
+        compare(session.screen, "flight")
+        compare(TestHarness.engineLevel(), game.screenItem.level)
+    }
+
+    function test_pause_and_resume() {
+        startGame()
+        var session = game.session
+        session.openGroup(group)
+        session.startLevel(levelsOfGroup()[0])
+        var level = game.screenItem.level
+        verify(TestHarness.engineTimerRunning())
+
+        // As the engine asks when the window loses focus: the level, then the root.
+        level.pauseGame(true)
+        game.pauseGame(true)
+        verify(session.paused)
+        verify(level.paused)
+        verify(!TestHarness.engineTimerRunning())
+        press(Qt.Key_Return)                      // Resume has the focus
+        verify(!session.paused)
+        verify(!level.paused)
+        verify(TestHarness.engineTimerRunning())
+
+        press(Qt.Key_Escape)                      // Esc pauses ...
+        verify(session.paused)
+        verify(!TestHarness.engineTimerRunning())
+        press(Qt.Key_Escape)                      // ... and resumes
+        verify(!session.paused)
+        verify(TestHarness.engineTimerRunning())
+
+        press(Qt.Key_Escape)
+        press(Qt.Key_Down)
+        press(Qt.Key_Return)                      // Quit flight
+        compare(session.screen, "levels")
+        verify(TestHarness.engineLevel() === null)
+        verify(!TestHarness.engineTimerRunning())
+    }
+
+    function test_the_last_flight_finishes_the_group_and_raises_the_rank() {
+        startGame()
+        var session = game.session
+        compare(game.pilotRank, 0)
+        session.openGroup(group)
+        var levels = levelsOfGroup()
+        session.startLevel(levels[levels.length - 1])
+        var level = game.screenItem.level
+        flyToTheRunway(level)
+        level.gameOver(true)
+        compare(game.groupFinished, group)
+        verify(GameEngine.getPassed(group))
+        // One group finished: cadet with wings, or captain when it is the only one.
+        compare(game.pilotRank, session.groups().length === 1 ? 4 : 1)
+        game.screenItem.showResultNow()
+        compare(session.screen, "result")
+        press(Qt.Key_Return)                      // Continue has the focus
+        compare(session.screen, "final")
+        compare(findChild(game.screenItem, "finalMessage").status, Loader.Ready)
+        press(Qt.Key_Return)
+        compare(session.screen, "groups")
+        compare(game.groupFinished, "")
+    }
+
+    function test_a_group_opens_when_the_one_before_is_finished() {
+        startGame()
+        var list = [group, "2-Later"]
+        verify(game.session.groupOpen(list, 0))
+        verify(!game.session.groupOpen(list, 1))
+        game.session.openGroup(group)
+        var levels = levelsOfGroup()
+        game.session.startLevel(levels[levels.length - 1])
+        flyToTheRunway(game.screenItem.level)
+        game.screenItem.level.gameOver(true)
+        verify(game.session.groupOpen(list, 1))
+    }
+
+    // --- Settings ---------------------------------------------------------------
+
+    function test_settings_survive_a_restart() {
+        startGame()
+        var session = game.session
+        fuzzyCompare(game.volumeLevel, 7 / 9, 1e-5)
+        session.go("settings")
+        var screen = game.screenItem
+        var sound = findChild(screen, "soundButton")
+        verify(sound.activeFocus)
+        press(Qt.Key_Return)                      // sound off
+        verify(GameEngine.isMuted())
+        press(Qt.Key_Down)                        // to the volume
+        verify(findChild(screen, "volumeControl").activeFocus)
+        press(Qt.Key_Left)
+        press(Qt.Key_Left)
+        press(Qt.Key_Left)
+        press(Qt.Key_Left)
+        fuzzyCompare(game.volumeLevel, 3 / 9, 1e-5)
+        // (3/4)^6, the volume of the fourth step from the top.
+        fuzzyCompare(Number(TestHarness.stored("AudioVolume")), Math.pow(0.75, 6), 1e-5)
+
+        var steer = session.steer
+        steer.rawangleX = 100
+        steer.rawangleY = 80
+        steer.rawangleZ = 5
+        mouseClick(findChild(screen, "calibrateButton"))
+        compare(game.correction, [10, -10, 5])
+        verify(findChild(screen, "calibrationText").text.indexOf("-10.0") !== -1)
+
+        game.destroy()
+        game = null
+        wait(0)
+        TestHarness.restart()
+        startGame()
+        fuzzyCompare(game.volumeLevel, 3 / 9, 1e-5)
+        verify(GameEngine.isMuted())
+        compare(game.correction, [10, -10, 5])
+        game.session.go("settings")
+        compare(findChild(game.screenItem, "soundButton").text, qsTr("Off"))
+    }
+
+    function test_tilt_source_is_shown_when_known() {
+        startGame()
+        game.session.go("settings")
+        var text = findChild(game.screenItem, "tiltSourceText").text
+        verify(text.length > 0)
+    }
+
+    // --- The update offer -------------------------------------------------------
+
+    function test_update_offer_data() {
+        return [
+            { tag: "an http location is offered", location: "http://updates.example.invalid/cirrovanta-1.1.deb", offered: true },
+            { tag: "an https location is offered", location: "https://updates.example.invalid/get", offered: true },
+            { tag: "a script location is ignored", location: "javascript:alert(1)", offered: false },
+            { tag: "a file location is ignored", location: "file:///etc/passwd", offered: false },
+            { tag: "marked-up text is ignored", location: "<a href='http://x'>x</a>", offered: false }
+        ]
+    }
+
+    function test_update_offer(row) {
+        startGame()
+        game.updateIsReady(row.location)
+        compare(game.session.updateOffered, row.offered)
+        game.session.go("about")
+        var offer = findChild(game.screenItem, "updateOffer")
+        compare(offer.visible, row.offered)
+        var text = findChild(game.screenItem, "updateLocationText")
+        compare(text.textFormat, Text.PlainText)
+        compare(text.text, row.location)
+    }
+}
