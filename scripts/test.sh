@@ -31,5 +31,11 @@ done
 
 dbus-run-session -- ctest --test-dir "$root/build" --output-on-failure -j2
 
+# The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer,
+# the audio stress test under ThreadSanitizer, then each fuzzer for a minute.
+dbus-run-session -- sh scripts/sanitizers.sh asan
+dbus-run-session -- sh scripts/sanitizers.sh tsan
+sh scripts/fuzz.sh
+
 # The Debian package installs, starts and uninstalls cleanly.
 sh packaging/check-deb.sh build

@@ -44,10 +44,11 @@ struct FmtBody
     }
 
     // Layouts whose frames have no size, or that have no rate, cannot be
-    // played: the play position would never advance.
+    // played: the play position would never advance. A negative channel
+    // count and a negative depth would multiply to a positive frame size.
     bool playable() const
     {
-        return channelCount * (bitsPerSample >> 3) > 0 && samplesPerSec > 0;
+        return channelCount > 0 && bitsPerSample >= 8 && samplesPerSec > 0;
     }
 };
 

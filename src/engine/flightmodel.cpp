@@ -111,6 +111,11 @@ void GameEngine::adjustFlight()
     if (vectorX != 0 || vectorY != 0) {
         const float target = float(std::atan2(vectorX, vectorY));
         qreal difference = target - angle;
+        // A heading far out of range (a level's hostile start angle) would
+        // take the loops below ages, or for ever when it is infinite: bring
+        // it near first. Headings a turn or two off are left to the loops.
+        if (!(std::fabs(difference) < 64 * wrapTwoPi))
+            difference = std::remainder(difference, double(wrapTwoPi));
         while (difference < -wrapPi)
             difference += wrapTwoPi;
         while (difference > wrapPi)
@@ -154,7 +159,7 @@ void GameEngine::adjustFlight()
     // the free fall.
     float petrol = float(petrolRead);
     if (petrolRead > 0)
-        petrol = float(petrolRead - 1.0 / double(fps * petrolTime));
+        petrol = float(petrolRead - 1.0 / (double(fps) * double(petrolTime)));
     if (petrol < 0)
         petrol = 0;
     ship->setProperty("petrol", QVariant(petrol));

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -127,7 +128,9 @@ void GameEngine::saveResult(QVariant passed, QVariant result)
     if (!levelPassed)
         return;
 
-    const int gain = newResult - oldResult;
+    // Results come from QML and the settings file and may be anything an
+    // int holds: the sums are taken wide and the total kept within an int.
+    const qint64 gain = qint64(newResult) - qint64(oldResult);
     const int best = gain > 0 ? newResult : oldResult;
     withStore(settings, [&](Settings &store) {
         store.setLevelPassed(levelName, true);
@@ -136,7 +139,7 @@ void GameEngine::saveResult(QVariant passed, QVariant result)
 
     // The group's total is the sum of its levels' bests, kept by adding each improvement.
     if (gain > 0)
-        groupResult += gain;
+        groupResult = int(qMin<qint64>(qint64(groupResult) + gain, std::numeric_limits<int>::max()));
     qDebug() << "saving the result of the group" << groupResult;
     withStore(settings, [&](Settings &store) { store.setLevelResult(group, groupResult); });
 

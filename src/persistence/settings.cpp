@@ -1,11 +1,40 @@
 #include "persistence/settings.h"
 
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 
 namespace {
 
+// A process killed while it was taking the store's lock leaves an empty (or
+// half-written) lock file, and Qt waits until such a file is 30 s old before
+// it writes again, freezing the game meanwhile. A live writer fills in its
+// lock file at once, so one that is still unreadable after a moment is
+// abandoned and goes before the first use of the store.
+void removeAbandonedLock(const QString &storeFile)
+{
+    const QString lockFile = storeFile + QLatin1String(".lock");
+    const QFileInfo info(lockFile);
+    if (!info.exists())
+        return;
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (QLockFile(lockFile).getLockInfo(&pid, &host, &application))
+        return; // complete: Qt itself knows whether its owner still runs
+    if (info.lastModified().msecsTo(QDateTime::currentDateTime()) > 100)
+        QFile::remove(lockFile);
+}
+
 QSettings openStore()
 {
+    static const bool lockChecked = [] {
+        removeAbandonedLock(QSettings(Settings::organisation(), Settings::application()).fileName());
+        return true;
+    }();
+    Q_UNUSED(lockChecked);
     return QSettings(Settings::organisation(), Settings::application());
 }
 
