@@ -53,9 +53,6 @@ Item {
         altitude = 1
     }
 
-    rotation: angle * 180 / Math.PI
-    scale: 0.72 + 0.28 * altitude
-
     states: State {
         name: "down"
         when: plane.landing
@@ -72,32 +69,42 @@ Item {
     // Light comes from the top left: the shadow falls down and right on the
     // screen whatever the heading, further the higher the aeroplane flies.
     readonly property real shadowDistance: 4 + 22 * altitude
-    readonly property real headingRad: rotation * Math.PI / 180
+    readonly property real headingRad: angle
 
-    Picture {
-        id: farShadow
-        name: "plane_" + plane.model + "_shadow_2.svg"
-        width: plane.width; height: plane.height
-        x: plane.shadowDistance * (Math.cos(plane.headingRad) + Math.sin(plane.headingRad))
-        y: plane.shadowDistance * (Math.cos(plane.headingRad) - Math.sin(plane.headingRad))
-        opacity: 0.35 * plane.altitude
-    }
-    Picture {
-        id: nearShadow
-        name: "plane_" + plane.model + "_shadow_1.svg"
-        width: plane.width; height: plane.height
-        x: farShadow.x * 0.5
-        y: farShadow.y * 0.5
-        opacity: 0.55 * (1 - plane.altitude * 0.6)
-    }
-    Picture {
-        id: body
-        name: "plane_" + plane.model + ".svg"
+    // The item itself stays unturned: the engine looks for terrain ahead in
+    // the aeroplane's own coordinates along its heading, so only the drawing
+    // turns and shrinks.
+    Item {
+        id: drawing
         anchors.fill: parent
-        // A little bank into the turn.
-        transform: Scale {
-            origin.x: body.width / 2
-            xScale: 1 - Math.min(0.25, Math.abs(plane.tilt) * 4)
+        rotation: plane.angle * 180 / Math.PI
+        scale: 0.72 + 0.28 * plane.altitude
+
+        Picture {
+            id: farShadow
+            name: "plane_" + plane.model + "_shadow_2.svg"
+            width: plane.width; height: plane.height
+            x: plane.shadowDistance * (Math.cos(plane.headingRad) + Math.sin(plane.headingRad))
+            y: plane.shadowDistance * (Math.cos(plane.headingRad) - Math.sin(plane.headingRad))
+            opacity: 0.35 * plane.altitude
+        }
+        Picture {
+            id: nearShadow
+            name: "plane_" + plane.model + "_shadow_1.svg"
+            width: plane.width; height: plane.height
+            x: farShadow.x * 0.5
+            y: farShadow.y * 0.5
+            opacity: 0.55 * (1 - plane.altitude * 0.6)
+        }
+        Picture {
+            id: body
+            name: "plane_" + plane.model + ".svg"
+            anchors.fill: parent
+            // A little bank into the turn.
+            transform: Scale {
+                origin.x: body.width / 2
+                xScale: 1 - Math.min(0.25, Math.abs(plane.tilt) * 4)
+            }
         }
     }
 }

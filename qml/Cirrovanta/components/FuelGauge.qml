@@ -8,11 +8,14 @@ Item {
     property real fraction: 1
     readonly property bool low: fraction < 0.2
 
+    // Sized directly rather than by anchors, which settle only after the
+    // pictures are complete and would have them rendered twice.
     Picture {
         id: background
         name: "indicator_bg.svg"
-        anchors.fill: parent
-        anchors.leftMargin: 44
+        x: 44
+        width: gauge.width - 44
+        height: gauge.height
         fillMode: Image.Stretch
     }
     Item {
@@ -27,7 +30,7 @@ Item {
             Picture {
                 name: "indicator_fg.svg"
                 width: background.width - 10
-                height: parent.height
+                height: background.height - 10
                 fillMode: Image.Stretch
             }
         }

@@ -174,15 +174,18 @@ Item {
     }
 
     function showWarningText(text, ms) {
-        hud.warning.show(String(text), Number(ms))
+        if (hud)
+            hud.warning.show(String(text), Number(ms))
     }
 
     function groundWarning(on) {
-        hud.groundWarning = Boolean(on)
+        if (hud)
+            hud.groundWarning = Boolean(on)
     }
 
     function seatbeltsSign(on) {
-        hud.seatbelts = Boolean(on)
+        if (hud)
+            hud.seatbelts = Boolean(on)
     }
 
     // ---------------------------------------------------------------------------
@@ -286,21 +289,28 @@ Item {
         }
     }
 
-    // The instruments stay put on the screen while the world moves.
-    Hud {
-        id: hud
-        z: 1000
-        x: -level.x
-        y: -level.y
-        width: level.viewWidth
-        height: level.viewHeight
-        visible: !level.demo
-        airplane: level.airplane
-        petrolFraction: level.airplane && level.startPetrol > 0 ? level.airplane.petrol / level.startPetrol : 0
-        runways: level.runways
-        buoys: level.buoys
-        muted: level.muted
-        onPauseRequested: level.pauseRequested()
-        onMuteToggled: level.muteToggled()
+    // The instruments stay put on the screen while the world moves. The
+    // title's demo flight never shows them, so it does not build them.
+    property Hud hud: null
+    Component.onCompleted: {
+        if (!demo)
+            hud = hudComponent.createObject(level) as Hud
+    }
+    Component {
+        id: hudComponent
+        Hud {
+            z: 1000
+            x: -level.x
+            y: -level.y
+            width: level.viewWidth
+            height: level.viewHeight
+            airplane: level.airplane
+            petrolFraction: level.airplane && level.startPetrol > 0 ? level.airplane.petrol / level.startPetrol : 0
+            runways: level.runways
+            buoys: level.buoys
+            muted: level.muted
+            onPauseRequested: level.pauseRequested()
+            onMuteToggled: level.muteToggled()
+        }
     }
 }

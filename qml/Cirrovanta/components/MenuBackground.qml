@@ -20,18 +20,27 @@ Item {
         opacity: 0.9
     }
     Repeater {
+        id: clouds
         model: 3
         Picture {
-            id: drifting
             required property int index
             name: "cloud.png"
             width: 180 - index * 30; height: width * 0.73
+            x: -200 + index * 370
             y: 30 + index * 110
             opacity: 0.8
-            NumberAnimation on x {
-                loops: Animation.Infinite
-                from: -200; to: 900
-                duration: 40000 + drifting.index * 9000
+        }
+    }
+    // The clouds creep a pixel at a time, four times a second: an animation
+    // would have an open menu redraw the whole window at the display's rate.
+    Timer {
+        interval: 250
+        repeat: true
+        running: true
+        onTriggered: {
+            for (var i = 0; i < clouds.count; ++i) {
+                var cloud = clouds.itemAt(i)
+                cloud.x = cloud.x >= 900 ? -200 : cloud.x + 1
             }
         }
     }

@@ -60,6 +60,6 @@ Item {
         name: "radar_center.svg"
         width: 18; height: 18
         anchors.centerIn: parent
-        rotation: radar.airplane ? radar.airplane.rotation : 0
+        rotation: radar.airplane ? radar.airplane.angle * 180 / Math.PI : 0
     }
 }

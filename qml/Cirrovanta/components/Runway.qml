@@ -43,7 +43,7 @@ Item {
         Column {
             required property int index
             x: index === 0 ? 8 : runway.width - 22
-            anchors.verticalCenter: parent.verticalCenter
+            y: (runway.height - height) / 2
             spacing: 4
             Repeater {
                 model: 4

@@ -3,6 +3,7 @@ pragma ComponentBehavior: Bound
 import QtQuick
 import "../components"
 import "../components/Names.js" as Names
+import "../Levels/Titles.js" as Titles
 
 // The level groups: name, finished flag, total; locked until the group before
 // is finished.
@@ -36,7 +37,7 @@ GameScreen {
                 height: 210
                 focus: index === 0
                 locked: !open
-                accessibleName: Names.groupTitle(modelData)
+                accessibleName: Titles.group(modelData, Names.groupTitle(modelData))
                 onClicked: {
                     if (!open) {
                         GameEngine.playSound(12)
@@ -65,7 +66,7 @@ GameScreen {
                         width: card.width - 16
                         horizontalAlignment: Text.AlignHCenter
                         wrapMode: Text.WordWrap
-                        text: Names.groupTitle(card.modelData)
+                        text: Titles.group(card.modelData, Names.groupTitle(card.modelData))
                         font.pixelSize: 20; font.bold: true
                         color: card.open ? "#2f7fc1" : "#6d7884"
                     }

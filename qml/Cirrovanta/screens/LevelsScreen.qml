@@ -3,6 +3,7 @@ pragma ComponentBehavior: Bound
 import QtQuick
 import "../components"
 import "../components/Names.js" as Names
+import "../Levels/Titles.js" as Titles
 
 // The flights of one group: number, name, passed flag and best result.
 GameScreen {
@@ -12,7 +13,7 @@ GameScreen {
     MenuBackground { anchors.fill: parent }
     Heading {
         width: parent.width
-        text: Names.groupTitle(levelsScreen.session.group)
+        text: Titles.group(levelsScreen.session.group, Names.groupTitle(levelsScreen.session.group))
         onBack: levelsScreen.goBack()
     }
 
@@ -34,7 +35,7 @@ GameScreen {
                 width: 150
                 height: 170
                 focus: index === 0
-                accessibleName: qsTr("Flight %1: %2").arg(Names.levelNumber(modelData)).arg(Names.levelTitle(modelData))
+                accessibleName: qsTr("Flight %1: %2").arg(Names.levelNumber(modelData)).arg(Titles.level(levelsScreen.session.group, modelData, Names.levelTitle(modelData)))
                 onClicked: {
                     GameEngine.playSound(4)
                     levelsScreen.session.startLevel(modelData)
@@ -58,7 +59,7 @@ GameScreen {
                         width: card.width - 14
                         horizontalAlignment: Text.AlignHCenter
                         wrapMode: Text.WordWrap
-                        text: Names.levelTitle(card.modelData)
+                        text: Titles.level(levelsScreen.session.group, card.modelData, Names.levelTitle(card.modelData))
                         font.pixelSize: 17; font.bold: true
                         color: "#2f7fc1"
                     }

@@ -1,16 +1,17 @@
 import QtQuick
 import "../../components"
 
-// Straight ahead to the runway: learn to hold the heading and let it land.
+// Lesson: landing. Hold the heading, fly over the runway and let the
+// aeroplane settle onto it. Two buoys sit right on the way.
 Level {
     title: qsTr("Straight to the runway")
     worldWidth: 1500
     worldHeight: 900
-    parTime: 25
+    parTime: 17
     startX: 120
     startY: 420
     startAngle: Math.PI / 2
-    route: [Qt.point(500, 460), Qt.point(1000, 450), Qt.point(1160, 450)]
+    route: [Qt.point(600, 450), Qt.point(1000, 450), Qt.point(1090, 450)]
 
     Island {
         x: 980; y: 300
@@ -36,8 +37,6 @@ Level {
         landingTime: 3000
         finalSound: 7
     }
-    Buoy { objectName: "buoy1"; x: 520; y: 430; colour: 1 }
-    Buoy { objectName: "buoy2"; x: 760; y: 470; colour: 2 }
-    CloudPatch { objectName: "cloud1"; x: 560; y: 120 }
-    Fog { x: 200; y: 650 }
+    Buoy { objectName: "buoy1"; x: 520; y: 433; colour: 1 }
+    Buoy { objectName: "buoy2"; x: 760; y: 433; colour: 2 }
 }

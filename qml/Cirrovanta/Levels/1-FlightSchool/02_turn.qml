@@ -1,12 +1,13 @@
 import QtQuick
 import "../../components"
 
-// A gentle turn round a hill onto a runway that lies across the way.
+// Lesson: tilt to turn. The runway lies behind a hill and across the way:
+// tilt a little and the aeroplane swings round in a wide, gentle arc.
 Level {
     title: qsTr("A gentle turn")
     worldWidth: 1600
     worldHeight: 1100
-    parTime: 40
+    parTime: 29
     startX: 160
     startY: 900
     startAngle: 0
@@ -40,7 +41,7 @@ Level {
         accFactor: 1.6
         resistanceFactor: 1.02
         minSpeed: 40
-        maxSpeed: 105
+        maxSpeed: 100
         speed: 60
         fps: 30
         landingTime: 3000
@@ -49,6 +50,4 @@ Level {
     Buoy { objectName: "buoy1"; x: 380; y: 285; colour: 2 }
     Buoy { objectName: "buoy2"; x: 790; y: 200; colour: 3 }
     Buoy { objectName: "buoy3"; x: 1140; y: 310; colour: 1 }
-    CloudPatch { objectName: "cloud1"; x: 880; y: 120 }
-    CloudPatch { objectName: "cloud2"; x: 100; y: 160; width: 180; height: 132 }
 }
