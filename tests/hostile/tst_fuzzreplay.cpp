@@ -35,6 +35,9 @@ private slots:
         };
         for (const QString &place : places) {
             const QDir dir(place);
+            // A target without findings has no findings directory.
+            if (place.contains(QLatin1String("fuzz-findings")) && !dir.exists())
+                continue;
             QVERIFY2(dir.exists(), qPrintable(place));
             for (const QString &name : dir.entryList(QDir::Files, QDir::Name))
                 QTest::newRow(qPrintable(dir.dirName() == target ? place.section('/', -2) + '/' + name
