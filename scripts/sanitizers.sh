@@ -45,7 +45,7 @@ run_tsan() {
     took "tsan build"
 
     begin
-    TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$root/tests/tsan.supp" \
+    QT_NO_GLIB=1 TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$root/tests/tsan.supp" \
         ctest --test-dir build-tsan --output-on-failure -R '^tst_audiostress$'
     took "tsan test run"
 }
