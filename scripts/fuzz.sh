@@ -18,10 +18,14 @@ trap 'rm -rf "$work"' EXIT INT TERM
 status=0
 for target in fuzz_wav fuzz_updateanswer; do
     mkdir -p "$work/$target"
+    # Earlier findings, where the target has any (git keeps no empty folder).
+    findings="tests/hostile/fuzz-findings/$target"
+    [ -d "$findings" ] || findings=""
     started=$(date +%s)
+    # shellcheck disable=SC2086
     if build-fuzz/$target -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 \
         -print_final_stats=1 -artifact_prefix="$work/$target-" \
-        "$work/$target" "fuzz/corpus/$target" "tests/hostile/fuzz-findings/$target" \
+        "$work/$target" "fuzz/corpus/$target" $findings \
         >"$work/$target.log" 2>&1; then
         runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$work/$target.log")
         echo "fuzz: $target clean, $runs inputs in $(($(date +%s) - started)) s"
