@@ -405,7 +405,7 @@ int main(int argc, char *argv[])
         else if (args[i] == QLatin1String("--seconds") && hasValue)
             options.seconds = std::max(1.0, args[++i].toDouble());
         else if (args[i] == QLatin1String("--pacing-runs") && hasValue)
-            options.pacingRuns = std::max(1, args[++i].toInt());
+            options.pacingRuns = std::max(0, args[++i].toInt());
         else if (args[i] == QLatin1String("--raw") && hasValue)
             rawFile = args[++i];
         else if (args[i] == QLatin1String("--opengl-only"))

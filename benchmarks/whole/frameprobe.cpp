@@ -130,6 +130,13 @@ void FrameProbe::frameSwapped()
     if (firstFrameNs == 0) {
         firstFrameNs = now;
         if (mode == Mode::FirstFrame) {
+            // For finding what the memory at the first frame is made of.
+            const QString smapsCopy = qEnvironmentVariable("BENCH_SMAPS_COPY");
+            if (!smapsCopy.isEmpty()) {
+                QFile out(smapsCopy);
+                if (out.open(QIODevice::WriteOnly))
+                    out.write(readFile(QStringLiteral("/proc/self/smaps")));
+            }
             reportFirstFrame(now);
             return;
         }

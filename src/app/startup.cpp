@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "app/fontwarmup.h"
 #include "app/gamesettings.h"
 #include "app/qmlapplicationviewer.h"
 #include "app/screensaverinhibitor.h"
@@ -40,6 +41,7 @@ int runCirrovanta(int argc, char *argv[],
                   const std::function<void(QQuickView &)> &beforeEventLoop)
 {
     QGuiApplication app(argc, argv);
+    const FontWarmUp fontWarmUp;
     const QString localeName = QLocale::system().name();
     QTranslator translator;
     // Looked up relative to the working directory, with Qt's fallbacks.

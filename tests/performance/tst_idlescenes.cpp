@@ -150,11 +150,11 @@ void recordImageReads(QtMsgType type, const QMessageLogContext &context, const Q
 void TestIdleScenes::aPictureIsRenderedOnceAtItsFinalSize_data()
 {
     // Sizes no other row or test asks for, so the picture cannot come from
-    // the cache: twice the item's size.
+    // the cache: the item's size, as there is no window to scale it.
     QTest::addColumn<QByteArray>("sizing");
     QTest::addColumn<QString>("rendered");
-    QTest::newRow("sized by anchors") << QByteArray("anchors.fill: parent") << "QSize(68, 68)";
-    QTest::newRow("sized directly") << QByteArray("width: 30; height: 30") << "QSize(60, 60)";
+    QTest::newRow("sized by anchors") << QByteArray("anchors.fill: parent") << "QSize(34, 34)";
+    QTest::newRow("sized directly") << QByteArray("width: 30; height: 30") << "QSize(30, 30)";
 }
 
 void TestIdleScenes::aPictureIsRenderedOnceAtItsFinalSize()

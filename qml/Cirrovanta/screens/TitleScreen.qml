@@ -4,7 +4,8 @@ import "../components"
 // The title: a level flies itself behind a translucent menu.
 GameScreen {
     id: title
-    readonly property Level demoLevel: demo.item as Level
+    // Untyped, so that the level's documents load with the demo, after the first frame.
+    readonly property Item demoLevel: demo.item as Item
 
     function goBack() { Qt.quit() }
 
@@ -38,12 +39,32 @@ GameScreen {
             source = ""
         }
     }
-    // Started from the event loop: when the game starts, the title is built
-    // before the engine is wired to the root.
+    // The flight starts once the title has been drawn: building a level takes
+    // longer than the menu, which the player should see first. It also starts
+    // the engine after it has been wired to the root, which the game does
+    // after building the title. A window that draws nothing (hidden or
+    // minimised) starts it after a moment instead.
+    property bool demoStarted: false
+    function startDemoOnce() {
+        if (demoStarted)
+            return
+        demoStarted = true
+        demo.startDemo()
+    }
+    Connections {
+        target: title.Window.window
+        enabled: !title.demoStarted
+        // Started from the event loop, so the frame's own work finishes first.
+        function onFrameSwapped() {
+            demoStart.interval = 0
+            demoStart.restart()
+        }
+    }
     Timer {
-        running: true
-        interval: 0
-        onTriggered: demo.startDemo()
+        id: demoStart
+        running: !title.demoStarted
+        interval: 1000
+        onTriggered: title.startDemoOnce()
     }
     function leave() { demo.stopDemo() }
 
