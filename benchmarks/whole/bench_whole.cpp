@@ -223,7 +223,7 @@ void hotPathRows(Runner &runner)
 
 
 struct Options {
-    int runs = 7;
+    int runs = 11;
     int pacingRuns = 3;
     double seconds = 20;
 };

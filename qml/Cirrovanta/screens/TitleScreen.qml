@@ -68,11 +68,16 @@ GameScreen {
     }
     function leave() { demo.stopDemo() }
 
+    // A blue haze behind the logo, fading out halfway down: drawn over the
+    // upper half only, as below that it would blend nothing into every frame.
     Rectangle {
-        anchors.fill: parent
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.top: parent.top
+        height: parent.height / 2
         gradient: Gradient {
             GradientStop { position: 0; color: "#662f7fc1" }
-            GradientStop { position: 0.5; color: "#00000000" }
+            GradientStop { position: 1; color: "#00000000" }
         }
     }
 
