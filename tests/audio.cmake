@@ -1,13 +1,13 @@
 # The audio engine: WAV loading, mixing and play instances, the sound bank,
 # output through a real sound server, and a thread stress run.
-cirrovanta_add_test(tst_wavloader SOURCES audio/tst_wavloader.cpp audio/wavfiles.h LABELS audio)
+cirrovanta_add_test(tst_wavloader SOURCES audio/tst_wavloader.cpp LABELS audio)
 cirrovanta_add_test(tst_mixing SOURCES audio/tst_mixing.cpp LABELS audio)
 cirrovanta_add_test(tst_audiooutput SOURCES audio/tst_audiooutput.cpp LABELS audio)
-cirrovanta_add_test(tst_soundbank SOURCES audio/tst_soundbank.cpp audio/wavfiles.h LABELS audio)
+cirrovanta_add_test(tst_soundbank SOURCES audio/tst_soundbank.cpp LABELS audio)
 # Needs a PulseAudio server with a null sink: the test command starts one and
 # exports PULSE_SERVER; without one the test skips.
-cirrovanta_add_test(tst_pulseoutput SOURCES audio/tst_pulseoutput.cpp audio/wavfiles.h LABELS audio pulse)
-cirrovanta_add_test(tst_audiostress SOURCES audio/tst_audiostress.cpp audio/wavfiles.h LABELS audio stress)
+cirrovanta_add_test(tst_pulseoutput SOURCES audio/tst_pulseoutput.cpp LABELS audio pulse)
+cirrovanta_add_test(tst_audiostress SOURCES audio/tst_audiostress.cpp LABELS audio stress)
 
 # The bank looks for "sounds/" beside the executable's directory first; the
 # build directory links the game's own sounds there. These tests bring their

@@ -2,8 +2,9 @@
 #include "audio/caudiobufferplayinstance.h"
 #include "audio/caudiomixer.h"
 #include "audio/cinvsounds.h"
-#include "../common/testenvironment.h"
-#include "wavfiles.h"
+#include "common/debuglines.h"
+#include "common/testenvironment.h"
+#include "common/wavfiles.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
@@ -12,21 +13,6 @@
 #include <memory>
 #include <thread>
 #include <vector>
-
-namespace {
-
-void swallowDebug(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (type != QtDebugMsg)
-        qt_message_output(type, context, message);
-}
-
-const char *const soundFiles[21] = {
-    "S_air1", "S_air2", "S_alarm", "S_warning", "S_click_button", "S_click_page", "S_explode",
-    "S_fanfare", "S_clapping_short", "S_main_sound_low", "S_drumsandbass", "S_air3", "S_wrong_beep",
-    "S_sonar", "S_bass_3", "S_bass_5", "S_bass_6", "S_bass_8", "S_bass_7_1", "S_clapping", "S_bump"};
-
-} // namespace
 
 // The GUI thread plays, replaces and stops music and effects thousands of
 // times while the output thread and a second, tight-looping thread pull the
@@ -39,113 +25,103 @@ public:
     explicit AudioStressTest(TestEnvironment &) {}
 
 private slots:
-    void initTestCase();
-    void playingStoppingAndReplacingWhilePulled();
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        QVERIFY2(!WavFiles::installedSoundsShadowTheWorkingDirectory(),
+                 "installed sounds beside the test executable would be played instead of the test's own");
+        // Short effects and some missing or broken files among them.
+        for (int i = 0; i < 21; ++i) {
+            const QString path = WavFiles::soundPath(dir.path(), i);
+            if (i == 15)
+                continue; // missing
+            if (i == 16) {
+                QVERIFY(WavFiles::writeFile(path, "RIFF junk"));
+                continue;
+            }
+            QVERIFY(WavFiles::writeFile(path, WavFiles::toneWav(i % 2 ? 11025 : 44100, 1 + i % 2, i % 3 == 0 ? 8 : 16,
+                                                                0.01 + 0.005 * (i % 4), 200 + 30 * i)));
+        }
+        quiet = std::make_unique<QuietDebug>();
+    }
+
+    void playingStoppingAndReplacingWhilePulled()
+    {
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir.path()));
+        auto bank = std::make_unique<CInvSounds>();
+        QVERIFY(QDir::setCurrent(previous));
+        GE::CAudioMixer *mixer = bank->mixer();
+
+        std::atomic<bool> running{true};
+        std::atomic<long> pulls{0};
+        std::thread puller([&] {
+            std::vector<GE::AudioSample> block(4000);
+            while (running.load(std::memory_order_relaxed)) {
+                mixer->pullAudio(block.data(), 1 + int(pulls.load(std::memory_order_relaxed) % 4000));
+                pulls.fetch_add(1, std::memory_order_relaxed);
+            }
+        });
+
+        QRandomGenerator random(20261205);
+        const QString workDir = dir.path();
+        for (int round = 0; round < 20000; ++round) {
+            // The bank resolves its files against the working directory.
+            QDir::setCurrent(workDir);
+            const int index = int(random.bounded(23)) - 1; // -1 and 21 are out of range
+            switch (random.bounded(10)) {
+            case 0:
+            case 1:
+            case 2:
+                bank->playInternalSound(index);
+                break;
+            case 3:
+            case 4:
+                bank->playMusic(index);
+                break;
+            case 5:
+                bank->stopMusic();
+                break;
+            case 6:
+                bank->setMusicSpeed(float(random.bounded(3.0)) - 0.2f);
+                break;
+            case 7:
+                bank->enableSounds(random.bounded(2) == 1);
+                break;
+            case 8:
+                if (GE::CAudioBufferPlayInstance *music = bank->currentMusic()) {
+                    music->setLeftVolume(float(random.bounded(1.0)));
+                    music->setRightVolume(float(random.bounded(1.0)));
+                }
+                break;
+            default:
+                if (round % 500 == 9)
+                    bank->loadSounds();
+                else
+                    QVERIFY(mixer->audioSourceCount() >= 0);
+                break;
+            }
+        }
+
+        running.store(false);
+        puller.join();
+        QDir::setCurrent(previous);
+        QVERIFY(pulls.load() > 0);
+        qInfo("20000 bank operations against %ld pulls from the second thread", pulls.load());
+
+        // Once the music stops, the output thread alone runs the effects out.
+        bank->stopMusic();
+        QTRY_COMPARE_WITH_TIMEOUT(mixer->audioSourceCount(), 0, 20000);
+        bank.reset();
+    }
 
 private:
     QTemporaryDir dir;
+    std::unique_ptr<QuietDebug> quiet;
 };
 
-void AudioStressTest::initTestCase()
-{
-    QVERIFY(dir.isValid());
-    QVERIFY2(!WavFiles::installedSoundsShadowTheWorkingDirectory(),
-             "installed sounds beside the test executable would be played instead of the test's own");
-    // Short effects and some missing or broken files among them.
-    for (int i = 0; i < 21; ++i) {
-        const QString path = dir.filePath(QStringLiteral("sounds/%1.wav").arg(soundFiles[i]));
-        if (i == 15)
-            continue; // missing
-        if (i == 16) {
-            QVERIFY(WavFiles::writeFile(path, "RIFF junk"));
-            continue;
-        }
-        QVERIFY(WavFiles::writeFile(path, WavFiles::toneWav(i % 2 ? 11025 : 44100, 1 + i % 2, i % 3 == 0 ? 8 : 16,
-                                                            0.01 + 0.005 * (i % 4), 200 + 30 * i)));
-    }
-    qInstallMessageHandler(swallowDebug);
-}
-
-void AudioStressTest::playingStoppingAndReplacingWhilePulled()
-{
-    const QString previous = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(dir.path()));
-    auto bank = std::make_unique<CInvSounds>();
-    QVERIFY(QDir::setCurrent(previous));
-    GE::CAudioMixer *mixer = bank->mixer();
-
-    std::atomic<bool> running{true};
-    std::atomic<long> pulls{0};
-    std::thread puller([&] {
-        std::vector<GE::AudioSample> block(4000);
-        while (running.load(std::memory_order_relaxed)) {
-            mixer->pullAudio(block.data(), 1 + int(pulls.load(std::memory_order_relaxed) % 4000));
-            pulls.fetch_add(1, std::memory_order_relaxed);
-        }
-    });
-
-    QRandomGenerator random(20261205);
-    const QString workDir = dir.path();
-    for (int round = 0; round < 20000; ++round) {
-        // The bank resolves its files against the working directory.
-        QDir::setCurrent(workDir);
-        const int index = int(random.bounded(23)) - 1; // -1 and 21 are out of range
-        switch (random.bounded(10)) {
-        case 0:
-        case 1:
-        case 2:
-            bank->playInternalSound(index);
-            break;
-        case 3:
-        case 4:
-            bank->playMusic(index);
-            break;
-        case 5:
-            bank->stopMusic();
-            break;
-        case 6:
-            bank->setMusicSpeed(float(random.bounded(3.0)) - 0.2f);
-            break;
-        case 7:
-            bank->enableSounds(random.bounded(2) == 1);
-            break;
-        case 8:
-            if (GE::CAudioBufferPlayInstance *music = bank->currentMusic()) {
-                music->setLeftVolume(float(random.bounded(1.0)));
-                music->setRightVolume(float(random.bounded(1.0)));
-            }
-            break;
-        default:
-            if (round % 500 == 9)
-                bank->loadSounds();
-            else
-                QVERIFY(mixer->audioSourceCount() >= 0);
-            break;
-        }
-    }
-
-    running.store(false);
-    puller.join();
-    QDir::setCurrent(previous);
-    QVERIFY(pulls.load() > 0);
-    qInfo("20000 bank operations against %ld pulls from the second thread", pulls.load());
-
-    // Once the music stops, the output thread alone runs the effects out.
-    bank->stopMusic();
-    QTRY_COMPARE_WITH_TIMEOUT(mixer->audioSourceCount(), 0, 20000);
-    bank.reset();
-}
-
-int main(int argc, char *argv[])
-{
-    // No sound server: the output thread pulls at the real-time rate and
-    // discards, the same on every machine.
-    qunsetenv("PULSE_SERVER");
-    TestEnvironment environment;
-    QGuiApplication app(argc, argv);
-    AudioStressTest test(environment);
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
+// No sound server: the output thread pulls at the real-time rate and
+// discards, the same on every machine.
+CIRROVANTA_TEST_MAIN_AFTER(AudioStressTest, qunsetenv("PULSE_SERVER"))
 
 #include "tst_audiostress.moc"

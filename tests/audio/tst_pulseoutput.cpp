@@ -3,8 +3,8 @@
 #include "audio/caudiobufferplayinstance.h"
 #include "audio/caudiomixer.h"
 #include "audio/cinvsounds.h"
-#include "../common/testenvironment.h"
-#include "wavfiles.h"
+#include "common/testenvironment.h"
+#include "common/wavfiles.h"
 
 #include <QtTest>
 
@@ -83,29 +83,75 @@ public:
     explicit PulseOutputTest(TestEnvironment &) {}
 
 private slots:
-    void initTestCase();
-    void toneThroughTheOutputThreadKeepsPitchAndLevel();
-    void musicFromTheSoundBankFollowsItsSpeed();
+    void initTestCase()
+    {
+        if (!pulseFailure.isEmpty())
+            QSKIP(qPrintable(pulseFailure));
+        QVERIFY(dir.isValid());
+        QVERIFY2(!WavFiles::installedSoundsShadowTheWorkingDirectory(),
+                 "installed sounds beside the test executable would be played instead of the test's own");
+        if (QStandardPaths::findExecutable("sox").isEmpty())
+            QSKIP("sox is not installed (Debian package sox)");
+        // A 1000 Hz sine at half scale: amplitude 16384, RMS 16384 / sqrt(2) = 11585.
+        QVERIFY(WavFiles::soxTone(dir.filePath("tone.wav"), 22050, 1, 16, 1.0, 1000, 0.5));
+        QVERIFY(WavFiles::soxTone(dir.filePath("sounds/S_alarm.wav"), 22050, 1, 16, 1.0, 1000, 0.5));
+    }
+
+    void toneThroughTheOutputThreadKeepsPitchAndLevel()
+    {
+        std::unique_ptr<GE::CAudioBuffer> tone(GE::CAudioBuffer::loadWav(dir.filePath("tone.wav")));
+        QVERIFY(tone);
+        GE::CAudioMixer mixer;
+        mixer.setGeneralVolume(2.0f); // 2048 >> 11: each source at unity
+        auto *instance = new GE::CAudioBufferPlayInstance(tone.get());
+        instance->loopCount = -1;
+        mixer.addAudioSource(instance);
+
+        auto output = std::make_unique<GE::AudioOut>(nullptr, &mixer);
+        QTRY_VERIFY_WITH_TIMEOUT(output->hasDevice() || output->state() == 2, 5000);
+        QVERIFY2(output->hasDevice(), "the sound server gave no output device");
+
+        const QByteArray recording = record(4000);
+        output.reset();
+        QVERIFY2(recording.size() > 22050 * 4, qPrintable(QString::number(recording.size())));
+
+        const ToneMeasure measure = measureTone(recording, 0.25);
+        QVERIFY2(measure.found, "no tone in the recording");
+        qDebug() << "measured" << measure.frequency << "Hz, RMS" << measure.rms << measure.rightRms;
+        QVERIFY(std::abs(measure.frequency - 1000.0) < 20.0);
+        QVERIFY(std::abs(measure.rms - 11585.0) < 11585.0 * 0.1);
+        QVERIFY(std::abs(measure.rightRms - measure.rms) < measure.rms * 0.02);
+    }
+
+    void musicFromTheSoundBankFollowsItsSpeed()
+    {
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir.path()));
+        auto bank = std::make_unique<CInvSounds>();
+        QVERIFY(QDir::setCurrent(previous));
+        QTRY_VERIFY_WITH_TIMEOUT(bank->outputThread()->hasDevice(), 5000);
+
+        // Stored volume 0.6: the mixer holds 614, so the half-scale tone
+        // arrives at 16384 * 614 / 2048 = 4912, RMS 3473; at speed 1.5 the
+        // 22050 Hz file plays at 1500 Hz.
+        bank->playMusic(2);
+        bank->setMusicSpeed(1.5f);
+        const QByteArray recording = record(4000);
+        bank->stopMusic();
+        bank.reset();
+
+        const ToneMeasure measure = measureTone(recording, 0.25);
+        QVERIFY2(measure.found, "no tone in the recording");
+        qDebug() << "measured" << measure.frequency << "Hz, RMS" << measure.rms;
+        QVERIFY(std::abs(measure.frequency - 1500.0) < 30.0);
+        QVERIFY(std::abs(measure.rms - 3473.0) < 3473.0 * 0.1);
+    }
 
 private:
     QByteArray record(int milliseconds);
 
     QTemporaryDir dir;
 };
-
-void PulseOutputTest::initTestCase()
-{
-    if (!pulseFailure.isEmpty())
-        QSKIP(qPrintable(pulseFailure));
-    QVERIFY(dir.isValid());
-    QVERIFY2(!WavFiles::installedSoundsShadowTheWorkingDirectory(),
-             "installed sounds beside the test executable would be played instead of the test's own");
-    if (QStandardPaths::findExecutable("sox").isEmpty())
-        QSKIP("sox is not installed (Debian package sox)");
-    // A 1000 Hz sine at half scale: amplitude 16384, RMS 16384 / sqrt(2) = 11585.
-    QVERIFY(WavFiles::soxTone(dir.filePath("tone.wav"), 22050, 1, 16, 1.0, 1000, 0.5));
-    QVERIFY(WavFiles::soxTone(dir.filePath("sounds/S_alarm.wav"), 22050, 1, 16, 1.0, 1000, 0.5));
-}
 
 QByteArray PulseOutputTest::record(int milliseconds)
 {
@@ -119,64 +165,9 @@ QByteArray PulseOutputTest::record(int milliseconds)
     return parec.readAllStandardOutput();
 }
 
-void PulseOutputTest::toneThroughTheOutputThreadKeepsPitchAndLevel()
-{
-    std::unique_ptr<GE::CAudioBuffer> tone(GE::CAudioBuffer::loadWav(dir.filePath("tone.wav")));
-    QVERIFY(tone);
-    GE::CAudioMixer mixer;
-    mixer.setGeneralVolume(2.0f); // 2048 >> 11: each source at unity
-    auto *instance = new GE::CAudioBufferPlayInstance(tone.get());
-    instance->loopCount = -1;
-    mixer.addAudioSource(instance);
-
-    auto output = std::make_unique<GE::AudioOut>(nullptr, &mixer);
-    QTRY_VERIFY_WITH_TIMEOUT(output->hasDevice() || output->state() == 2, 5000);
-    QVERIFY2(output->hasDevice(), "the sound server gave no output device");
-
-    const QByteArray recording = record(4000);
-    output.reset();
-    QVERIFY2(recording.size() > 22050 * 4, qPrintable(QString::number(recording.size())));
-
-    const ToneMeasure measure = measureTone(recording, 0.25);
-    QVERIFY2(measure.found, "no tone in the recording");
-    qDebug() << "measured" << measure.frequency << "Hz, RMS" << measure.rms << measure.rightRms;
-    QVERIFY(std::abs(measure.frequency - 1000.0) < 20.0);
-    QVERIFY(std::abs(measure.rms - 11585.0) < 11585.0 * 0.1);
-    QVERIFY(std::abs(measure.rightRms - measure.rms) < measure.rms * 0.02);
-}
-
-void PulseOutputTest::musicFromTheSoundBankFollowsItsSpeed()
-{
-    const QString previous = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(dir.path()));
-    auto bank = std::make_unique<CInvSounds>();
-    QVERIFY(QDir::setCurrent(previous));
-    QTRY_VERIFY_WITH_TIMEOUT(bank->outputThread()->hasDevice(), 5000);
-
-    // Stored volume 0.6: the mixer holds 614, so the half-scale tone
-    // arrives at 16384 * 614 / 2048 = 4912, RMS 3473; at speed 1.5 the
-    // 22050 Hz file plays at 1500 Hz.
-    bank->playMusic(2);
-    bank->setMusicSpeed(1.5f);
-    const QByteArray recording = record(4000);
-    bank->stopMusic();
-    bank.reset();
-
-    const ToneMeasure measure = measureTone(recording, 0.25);
-    QVERIFY2(measure.found, "no tone in the recording");
-    qDebug() << "measured" << measure.frequency << "Hz, RMS" << measure.rms;
-    QVERIFY(std::abs(measure.frequency - 1500.0) < 30.0);
-    QVERIFY(std::abs(measure.rms - 3473.0) < 3473.0 * 0.1);
-}
-
 int main(int argc, char *argv[])
 {
-    // The test environment replaces XDG_RUNTIME_DIR; keep the server that
-    // the caller's runtime directory points at.
-    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    if (qEnvironmentVariableIsEmpty("PULSE_SERVER") && !runtime.isEmpty()
-        && QFile::exists(QString::fromLocal8Bit(runtime) + "/pulse/native"))
-        qputenv("PULSE_SERVER", "unix:" + runtime + "/pulse/native");
+    keepCallersSoundServer();
     QProcess pactl;
     pactl.start("pactl", {"info"});
     const bool reachable = pactl.waitForFinished(10000) && pactl.exitStatus() == QProcess::NormalExit

@@ -4,29 +4,13 @@
 #include "audio/caudiomixer.h"
 #include "audio/cinvsounds.h"
 #include "persistence/settings.h"
-#include "../common/testenvironment.h"
-#include "wavfiles.h"
+#include "common/debuglines.h"
+#include "common/testenvironment.h"
+#include "common/wavfiles.h"
 
 #include <QtTest>
 
 #include <memory>
-
-namespace {
-
-QStringList capturedLines;
-
-void captureDebug(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (type == QtDebugMsg)
-        capturedLines << message;
-}
-
-const char *const soundFiles[21] = {
-    "S_air1", "S_air2", "S_alarm", "S_warning", "S_click_button", "S_click_page", "S_explode",
-    "S_fanfare", "S_clapping_short", "S_main_sound_low", "S_drumsandbass", "S_air3", "S_wrong_beep",
-    "S_sonar", "S_bass_3", "S_bass_5", "S_bass_6", "S_bass_8", "S_bass_7_1", "S_clapping", "S_bump"};
-
-} // namespace
 
 // The sound bank on a working directory that holds a sounds/ folder of sox
 // files: preloading, loading on demand, music replacement and the volume.
@@ -38,21 +22,198 @@ public:
     explicit SoundBankTest(TestEnvironment &environment) : environment(environment) {}
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-    void cleanupTestCase();
+    void initTestCase()
+    {
+        QVERIFY(workDir.isValid());
+        QVERIFY2(!WavFiles::installedSoundsShadowTheWorkingDirectory(),
+                 "installed sounds beside the test executable would be played instead of the test's own");
+        if (QStandardPaths::findExecutable("sox").isEmpty())
+            QSKIP("sox is not installed (Debian package sox)");
+        // Every file is distinguishable by its rate and length: entry i lasts
+        // 0.02 + i/1000 s at 8000 + 1000 * (i % 5) Hz, stereo for odd i.
+        for (int i = 0; i < 21; ++i) {
+            QVERIFY(WavFiles::soxTone(WavFiles::soundPath(workDir.path(), i), 8000 + 1000 * (i % 5), 1 + i % 2, i % 3 == 0 ? 8 : 16,
+                                      0.02 + i / 1000.0, 300 + 20 * i));
+        }
+        previousDir = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(workDir.path()));
+    }
 
-    void preloadedSlotsHoldBuffersAndTheOthersWait();
-    void effectLoadedOnDemandIsKeptAndReusedAsMusic();
-    void replacingMusicFreesItsOnDemandBuffer();
-    void preloadedEffectPlaysAsMusicAndStaysLoaded();
-    void stoppingWithoutMusicDoesNothing();
-    void volumeFollowsTheStoreWhenEnabled();
-    void outOfRangeIndicesAreIgnored();
-    void missingFilesLeaveSlotsEmptyAndMusicSilent();
-    void effectsEndAndLeaveTheMixerWithoutADevice();
-    void musicSpeedSetsTheStep();
+    void init()
+    {
+        QFile::remove(environment.settingsFile());
+        debug = std::make_unique<DebugLines>();
+    }
+
+    void cleanup()
+    {
+        debug.reset();
+    }
+
+    void cleanupTestCase()
+    {
+        QDir::setCurrent(previousDir);
+    }
+
+    void preloadedSlotsHoldBuffersAndTheOthersWait()
+    {
+        auto bank = makeBank();
+        QCOMPARE(bank->bufferCount(), 21);
+        const QList<int> preloaded{0, 1, 2, 3, 4, 5, 6, 11, 12, 13, 20};
+        for (int i = 0; i < 21; ++i) {
+            QCOMPARE(bank->bufferAt(i) != nullptr, preloaded.contains(i));
+            if (GE::CAudioBuffer *buffer = bank->bufferAt(i))
+                QCOMPARE(buffer->samplesPerSec, 8000 + 1000 * (i % 5));
+        }
+        QVERIFY(!bank->currentMusic());
+        QVERIFY(bank->outputThread()->isRunning());
+    }
+
+    void effectLoadedOnDemandIsKeptAndReusedAsMusic()
+    {
+        auto bank = makeBank();
+        QVERIFY(!bank->bufferAt(9));
+        bank->playInternalSound(9);
+        QVERIFY(lines().contains("starts playing sound 9"));
+        GE::CAudioBuffer *loaded = bank->bufferAt(9);
+        QVERIFY(loaded);
+        QCOMPARE(loaded->samplesPerSec, 12000);
+
+        bank->playInternalSound(9);
+        QCOMPARE(bank->bufferAt(9), loaded);
+
+        bank->playMusic(9);
+        QVERIFY(bank->currentMusic());
+        QCOMPARE(bank->currentMusic()->playedBuffer(), loaded);
+        QCOMPARE(bank->currentMusic()->loopCount.load(), -1);
+        QVERIFY(!bank->musicBufferOnDemand());
+    }
+
+    void replacingMusicFreesItsOnDemandBuffer()
+    {
+        auto bank = makeBank();
+        bank->playMusic(7);
+        GE::CAudioBuffer *fanfare = bank->musicBufferOnDemand();
+        QVERIFY(fanfare);
+        QCOMPARE(fanfare->samplesPerSec, 10000);
+        QCOMPARE(bank->currentMusic()->playedBuffer(), fanfare);
+        // Replacing music without a previous one writes no line of its own.
+        QVERIFY(!lines().contains("starts playing music 7"));
+
+        bank->playMusic(8);
+        const qsizetype replaced = lines().indexOf("starts playing music 8");
+        QVERIFY(replaced >= 0);
+        QCOMPARE(lines().indexOf("stops playing music"), replaced + 1);
+        GE::CAudioBuffer *clapping = bank->musicBufferOnDemand();
+        QVERIFY(clapping);
+        QCOMPARE(clapping->samplesPerSec, 11000);
+        QCOMPARE(clapping->channelCount, qint16(1));
+        QCOMPARE(bank->currentMusic()->playedBuffer(), clapping);
+        // The fanfare's instance left the mixer with its buffer; only slot 8's music plays.
+        QCOMPARE(bank->mixer()->audioSourceCount(), 1);
+        QVERIFY(!bank->bufferAt(7));
+        QVERIFY(!bank->bufferAt(8));
+
+        bank->stopMusic();
+        QVERIFY(!bank->currentMusic());
+        QVERIFY(!bank->musicBufferOnDemand());
+        QCOMPARE(bank->mixer()->audioSourceCount(), 0);
+    }
+
+    void preloadedEffectPlaysAsMusicAndStaysLoaded()
+    {
+        auto bank = makeBank();
+        GE::CAudioBuffer *alarm = bank->bufferAt(2);
+        QVERIFY(alarm);
+        bank->playMusic(2);
+        QCOMPARE(bank->currentMusic()->playedBuffer(), alarm);
+        QVERIFY(!bank->musicBufferOnDemand());
+        bank->stopMusic();
+        QVERIFY(lines().contains("stops playing music"));
+        QCOMPARE(bank->bufferAt(2), alarm);
+        QCOMPARE(alarm->samplesPerSec, 10000);
+    }
+
+    void stoppingNothingAndOutOfRangeSlotsDoNothing()
+    {
+        auto bank = makeBank();
+        bank->playInternalSound(13);
+        debug->clear();
+        const int sources = bank->mixer()->audioSourceCount();
+        bank->stopMusic();
+        bank->playInternalSound(21);
+        bank->playInternalSound(-1);
+        bank->playMusic(21);
+        bank->playMusic(-5);
+        QVERIFY2(lines().isEmpty(), qPrintable(lines().join('|')));
+        QVERIFY(!bank->currentMusic());
+        QVERIFY(bank->bufferAt(13));
+        QVERIFY(bank->mixer()->audioSourceCount() <= sources);
+    }
+
+    void volumeFollowsTheStoreWhenEnabled()
+    {
+        auto bank = makeBank();
+        // The default stored volume 0.6 gives trunc(0.6 * 1024) = 614.
+        QCOMPARE(bank->mixer()->fixedGeneralVolumeValue(), 614);
+        QVERIFY(lines().contains("volume enabled  0.6"));
+
+        bank->enableSounds(false);
+        QCOMPARE(bank->mixer()->fixedGeneralVolumeValue(), 0);
+        QVERIFY(lines().contains("volume disabled  0.6"));
+
+        Settings().setAudioVolume(0.3);
+        QCOMPARE(bank->mixer()->fixedGeneralVolumeValue(), 0);
+        bank->enableSounds(true);
+        QCOMPARE(bank->mixer()->fixedGeneralVolumeValue(), 307); // trunc(0.3 * 1024)
+    }
+
+    void missingFilesLeaveSlotsEmptyAndMusicSilent()
+    {
+        QTemporaryDir emptyDir;
+        QVERIFY(QDir::setCurrent(emptyDir.path()));
+        auto bank = makeBank();
+        for (int i = 0; i < 21; ++i)
+            QVERIFY(!bank->bufferAt(i));
+        bank->playInternalSound(0);
+        QVERIFY(!bank->bufferAt(0));
+        QCOMPARE(bank->mixer()->audioSourceCount(), 0);
+        QVERIFY(QDir::setCurrent(workDir.path()));
+
+        // Now the files are there (working directory): the next play loads it.
+        bank->playInternalSound(0);
+        QVERIFY(bank->bufferAt(0));
+
+        QVERIFY(QDir::setCurrent(emptyDir.path()));
+        bank->playMusic(10);
+        QVERIFY(QDir::setCurrent(workDir.path()));
+        QVERIFY(bank->currentMusic());
+        QVERIFY(!bank->currentMusic()->playedBuffer());
+        bank->setMusicSpeed(2.0f);
+        bank->stopMusic();
+        QVERIFY(!bank->currentMusic());
+    }
+
+    void effectsEndAndLeaveTheMixerWithoutADevice()
+    {
+        // No sound server here (or none reachable): the thread still pulls at
+        // the real-time rate, so short effects run out and leave the mixer.
+        auto bank = makeBank();
+        for (int i = 0; i < 5; ++i)
+            bank->playInternalSound(4);
+        QVERIFY(bank->mixer()->audioSourceCount() <= 5);
+        QTRY_COMPARE_WITH_TIMEOUT(bank->mixer()->audioSourceCount(), 0, 10000);
+    }
+
+    void musicSpeedSetsTheStep()
+    {
+        auto bank = makeBank();
+        bank->setMusicSpeed(2.0f); // no music: nothing happens
+        bank->playMusic(0);        // 8000 Hz
+        QCOMPARE(bank->currentMusic()->fixedStep(), 1486); // trunc(8000 * 4096 / 22050)
+        bank->setMusicSpeed(1.5f);
+        QCOMPARE(bank->currentMusic()->fixedStep(), 2229); // trunc(8000 * 4096 * 1.5 / 22050) = 2229.1
+    }
 
 private:
     std::unique_ptr<CInvSounds> makeBank() { return std::make_unique<CInvSounds>(); }
@@ -60,212 +221,9 @@ private:
     TestEnvironment &environment;
     QTemporaryDir workDir;
     QString previousDir;
-    QtMessageHandler previousHandler = nullptr;
+    std::unique_ptr<DebugLines> debug;
+    QStringList lines() const { return debug->lines(); }
 };
-
-void SoundBankTest::initTestCase()
-{
-    QVERIFY(workDir.isValid());
-    QVERIFY2(!WavFiles::installedSoundsShadowTheWorkingDirectory(),
-             "installed sounds beside the test executable would be played instead of the test's own");
-    if (QStandardPaths::findExecutable("sox").isEmpty())
-        QSKIP("sox is not installed (Debian package sox)");
-    // Every file is distinguishable by its rate and length: entry i lasts
-    // 0.02 + i/1000 s at 8000 + 1000 * (i % 5) Hz, stereo for odd i.
-    for (int i = 0; i < 21; ++i) {
-        const QString path = workDir.filePath(QStringLiteral("sounds/%1.wav").arg(soundFiles[i]));
-        QVERIFY(WavFiles::soxTone(path, 8000 + 1000 * (i % 5), 1 + i % 2, i % 3 == 0 ? 8 : 16,
-                                  0.02 + i / 1000.0, 300 + 20 * i));
-    }
-    previousDir = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(workDir.path()));
-}
-
-void SoundBankTest::init()
-{
-    QFile::remove(environment.settingsFile());
-    capturedLines.clear();
-    previousHandler = qInstallMessageHandler(captureDebug);
-}
-
-void SoundBankTest::cleanup()
-{
-    qInstallMessageHandler(previousHandler);
-}
-
-void SoundBankTest::cleanupTestCase()
-{
-    QDir::setCurrent(previousDir);
-}
-
-void SoundBankTest::preloadedSlotsHoldBuffersAndTheOthersWait()
-{
-    auto bank = makeBank();
-    QCOMPARE(bank->bufferCount(), 21);
-    const QList<int> preloaded{0, 1, 2, 3, 4, 5, 6, 11, 12, 13, 20};
-    for (int i = 0; i < 21; ++i) {
-        QCOMPARE(bank->bufferAt(i) != nullptr, preloaded.contains(i));
-        if (GE::CAudioBuffer *buffer = bank->bufferAt(i))
-            QCOMPARE(buffer->samplesPerSec, 8000 + 1000 * (i % 5));
-    }
-    QVERIFY(!bank->currentMusic());
-    QVERIFY(bank->outputThread()->isRunning());
-}
-
-void SoundBankTest::effectLoadedOnDemandIsKeptAndReusedAsMusic()
-{
-    auto bank = makeBank();
-    QVERIFY(!bank->bufferAt(9));
-    bank->playInternalSound(9);
-    QVERIFY(capturedLines.contains("starts playing sound 9"));
-    GE::CAudioBuffer *loaded = bank->bufferAt(9);
-    QVERIFY(loaded);
-    QCOMPARE(loaded->samplesPerSec, 12000);
-
-    bank->playInternalSound(9);
-    QCOMPARE(bank->bufferAt(9), loaded);
-
-    bank->playMusic(9);
-    QVERIFY(bank->currentMusic());
-    QCOMPARE(bank->currentMusic()->playedBuffer(), loaded);
-    QCOMPARE(bank->currentMusic()->loopCount.load(), -1);
-    QVERIFY(!bank->musicBufferOnDemand());
-}
-
-void SoundBankTest::replacingMusicFreesItsOnDemandBuffer()
-{
-    auto bank = makeBank();
-    bank->playMusic(7);
-    GE::CAudioBuffer *fanfare = bank->musicBufferOnDemand();
-    QVERIFY(fanfare);
-    QCOMPARE(fanfare->samplesPerSec, 10000);
-    QCOMPARE(bank->currentMusic()->playedBuffer(), fanfare);
-    // Replacing music without a previous one writes no line of its own.
-    QVERIFY(!capturedLines.contains("starts playing music 7"));
-
-    bank->playMusic(8);
-    const qsizetype replaced = capturedLines.indexOf("starts playing music 8");
-    QVERIFY(replaced >= 0);
-    QCOMPARE(capturedLines.indexOf("stops playing music"), replaced + 1);
-    GE::CAudioBuffer *clapping = bank->musicBufferOnDemand();
-    QVERIFY(clapping);
-    QCOMPARE(clapping->samplesPerSec, 11000);
-    QCOMPARE(clapping->channelCount, qint16(1));
-    QCOMPARE(bank->currentMusic()->playedBuffer(), clapping);
-    // The fanfare's instance left the mixer with its buffer; only slot 8's music plays.
-    QCOMPARE(bank->mixer()->audioSourceCount(), 1);
-    QVERIFY(!bank->bufferAt(7));
-    QVERIFY(!bank->bufferAt(8));
-
-    bank->stopMusic();
-    QVERIFY(!bank->currentMusic());
-    QVERIFY(!bank->musicBufferOnDemand());
-    QCOMPARE(bank->mixer()->audioSourceCount(), 0);
-}
-
-void SoundBankTest::preloadedEffectPlaysAsMusicAndStaysLoaded()
-{
-    auto bank = makeBank();
-    GE::CAudioBuffer *alarm = bank->bufferAt(2);
-    QVERIFY(alarm);
-    bank->playMusic(2);
-    QCOMPARE(bank->currentMusic()->playedBuffer(), alarm);
-    QVERIFY(!bank->musicBufferOnDemand());
-    bank->stopMusic();
-    QVERIFY(capturedLines.contains("stops playing music"));
-    QCOMPARE(bank->bufferAt(2), alarm);
-    QCOMPARE(alarm->samplesPerSec, 10000);
-}
-
-void SoundBankTest::stoppingWithoutMusicDoesNothing()
-{
-    auto bank = makeBank();
-    bank->playInternalSound(13);
-    capturedLines.clear();
-    const int sources = bank->mixer()->audioSourceCount();
-    bank->stopMusic();
-    QVERIFY2(capturedLines.isEmpty(), qPrintable(capturedLines.join('|')));
-    QVERIFY(!bank->currentMusic());
-    QVERIFY(bank->bufferAt(13));
-    QVERIFY(bank->mixer()->audioSourceCount() <= sources);
-}
-
-void SoundBankTest::volumeFollowsTheStoreWhenEnabled()
-{
-    auto bank = makeBank();
-    // The default stored volume 0.6 gives trunc(0.6 * 1024) = 614.
-    QCOMPARE(bank->mixer()->fixedGeneralVolumeValue(), 614);
-    QVERIFY(capturedLines.contains("volume enabled  0.6"));
-
-    bank->enableSounds(false);
-    QCOMPARE(bank->mixer()->fixedGeneralVolumeValue(), 0);
-    QVERIFY(capturedLines.contains("volume disabled  0.6"));
-
-    Settings().setAudioVolume(0.3);
-    QCOMPARE(bank->mixer()->fixedGeneralVolumeValue(), 0);
-    bank->enableSounds(true);
-    QCOMPARE(bank->mixer()->fixedGeneralVolumeValue(), 307); // trunc(0.3 * 1024)
-}
-
-void SoundBankTest::outOfRangeIndicesAreIgnored()
-{
-    auto bank = makeBank();
-    capturedLines.clear();
-    bank->playInternalSound(21);
-    bank->playInternalSound(-1);
-    bank->playMusic(21);
-    bank->playMusic(-5);
-    QVERIFY2(capturedLines.isEmpty(), qPrintable(capturedLines.join('|')));
-    QCOMPARE(bank->mixer()->audioSourceCount(), 0);
-    QVERIFY(!bank->currentMusic());
-}
-
-void SoundBankTest::missingFilesLeaveSlotsEmptyAndMusicSilent()
-{
-    QTemporaryDir emptyDir;
-    QVERIFY(QDir::setCurrent(emptyDir.path()));
-    auto bank = makeBank();
-    for (int i = 0; i < 21; ++i)
-        QVERIFY(!bank->bufferAt(i));
-    bank->playInternalSound(0);
-    QVERIFY(!bank->bufferAt(0));
-    QCOMPARE(bank->mixer()->audioSourceCount(), 0);
-    QVERIFY(QDir::setCurrent(workDir.path()));
-
-    // Now the files are there (working directory): the next play loads it.
-    bank->playInternalSound(0);
-    QVERIFY(bank->bufferAt(0));
-
-    QVERIFY(QDir::setCurrent(emptyDir.path()));
-    bank->playMusic(10);
-    QVERIFY(QDir::setCurrent(workDir.path()));
-    QVERIFY(bank->currentMusic());
-    QVERIFY(!bank->currentMusic()->playedBuffer());
-    bank->setMusicSpeed(2.0f);
-    bank->stopMusic();
-    QVERIFY(!bank->currentMusic());
-}
-
-void SoundBankTest::effectsEndAndLeaveTheMixerWithoutADevice()
-{
-    // No sound server here (or none reachable): the thread still pulls at
-    // the real-time rate, so short effects run out and leave the mixer.
-    auto bank = makeBank();
-    for (int i = 0; i < 5; ++i)
-        bank->playInternalSound(4);
-    QVERIFY(bank->mixer()->audioSourceCount() <= 5);
-    QTRY_COMPARE_WITH_TIMEOUT(bank->mixer()->audioSourceCount(), 0, 10000);
-}
-
-void SoundBankTest::musicSpeedSetsTheStep()
-{
-    auto bank = makeBank();
-    bank->setMusicSpeed(2.0f); // no music: nothing happens
-    bank->playMusic(0);        // 8000 Hz
-    QCOMPARE(bank->currentMusic()->fixedStep(), 1486); // trunc(8000 * 4096 / 22050)
-    bank->setMusicSpeed(1.5f);
-    QCOMPARE(bank->currentMusic()->fixedStep(), 2229); // trunc(8000 * 4096 * 1.5 / 22050) = 2229.1
-}
 
 CIRROVANTA_TEST_MAIN(SoundBankTest)
 #include "tst_soundbank.moc"

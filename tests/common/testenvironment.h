@@ -30,13 +30,27 @@ private:
     QTemporaryDir root;
 };
 
-// QTEST_MAIN with the private environment set up first.
-#define CIRROVANTA_TEST_MAIN(TestClass)                                                           \
+// QTEST_MAIN with the private environment set up first, after the given
+// statement (which may choose the sound server, say).
+#define CIRROVANTA_TEST_MAIN_AFTER(TestClass, prepare)                                            \
     int main(int argc, char *argv[])                                                               \
     {                                                                                              \
+        prepare;                                                                                   \
         TestEnvironment environment;                                                               \
         QGuiApplication app(argc, argv);                                                           \
         TestClass test(environment);                                                               \
         QTEST_SET_MAIN_SOURCE_PATH                                                                 \
         return QTest::qExec(&test, argc, argv);                                                    \
     }
+
+#define CIRROVANTA_TEST_MAIN(TestClass) CIRROVANTA_TEST_MAIN_AFTER(TestClass, (void)0)
+
+// The environment replaces XDG_RUNTIME_DIR: keep the sound server the caller's
+// runtime directory points at (the test command starts a null sink there).
+inline void keepCallersSoundServer()
+{
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    if (qEnvironmentVariableIsEmpty("PULSE_SERVER") && !runtime.isEmpty()
+        && QFile::exists(QString::fromLocal8Bit(runtime) + "/pulse/native"))
+        qputenv("PULSE_SERVER", "unix:" + runtime + "/pulse/native");
+}

@@ -1,7 +1,5 @@
+#include "common/scene.h"
 #include "common/testenvironment.h"
-#include "flight/qmlscene.h"
-
-#include "engine/gameengine.h"
 
 #include <QQuickItem>
 
@@ -59,104 +57,95 @@ class SceneDiscoveryTest : public QObject
 public:
     explicit SceneDiscoveryTest(const TestEnvironment &) {}
 
+private:
+    QQmlEngine qml;
+    std::unique_ptr<QObject> scene;
+    std::unique_ptr<GameEngine> engine;
+
 private slots:
-    void rootNamedMainLevelIsItsOwnLevel();
-    void levelIsNotReadyBeforeDuringAndAfterALevel();
-    void levelLookupWithoutMatchKeepsThePreviousLevel();
-    void outermostMatchesAreCollectedCaseSensitively();
-    void itemsFromRepeaterAndLoaderAreFound();
-    void itemShownElsewhereIsCollectedOnce();
-    void directChildAirplaneWinsOverDeeperEarlierOne();
-    void lastSteerAmongRootChildrenWins();
-    void secondSearchDoesNotDoubleTheLists();
-    void finishedLevelLeavesEverythingEmpty();
-    void levelDestroyedWithoutClearingLeavesNull();
-};
+    void init()
+    {
+        scene = createScene(qml, gameScene);
+        QVERIFY(scene);
+        engine = std::make_unique<GameEngine>(nullptr, nullptr);
+        engine->setRootObject(scene.get());
+    }
+    void cleanup()
+    {
+        engine.reset();
+        scene.reset();
+    }
 
-void SceneDiscoveryTest::rootNamedMainLevelIsItsOwnLevel()
-{
-    QQmlEngine qml;
-    auto scene = createScene(qml, "import QtQuick\nItem { objectName: \"mainLevel\"; "
-                                  "Item { objectName: \"subLevel\" } }");
-    QVERIFY(scene);
-    GameEngine engine(nullptr, nullptr);
-    engine.setRootObject(scene.get());
-    engine.levelReady();
-    QCOMPARE(engine.currentLevel(), scene.get());
-}
+    void rootNamedMainLevelIsItsOwnLevel()
+    {
+        auto root = createScene(qml, "import QtQuick\nItem { objectName: \"mainLevel\"; "
+                                     "Item { objectName: \"subLevel\" } }");
+        QVERIFY(root);
+        engine->setRootObject(root.get());
+        engine->levelReady();
+        QCOMPARE(engine->currentLevel(), root.get());
+    }
 
-void SceneDiscoveryTest::levelIsNotReadyBeforeDuringAndAfterALevel()
-{
-    QQmlEngine qml;
-    auto scene = createScene(qml, gameScene);
-    QVERIFY(scene);
-    GameEngine engine(nullptr, nullptr);
-    engine.setRootObject(scene.get());
-    QCOMPARE(engine.isReady().toBool(), false);
-    engine.levelReady();
-    QCOMPARE(engine.isReady().toBool(), true);
-    QCOMPARE(engine.currentLevel(), named(scene.get(), "gameLevel"));
-    QTest::ignoreMessage(QtDebugMsg, "deleted level");
-    engine.levelFinished();
-    QCOMPARE(engine.isReady().toBool(), false);
-    QCOMPARE(engine.currentLevel(), nullptr);
-}
+    void levelIsNotReadyBeforeDuringAndAfterALevel()
+    {
+        QCOMPARE(engine->isReady().toBool(), false);
+        engine->levelReady();
+        QCOMPARE(engine->isReady().toBool(), true);
+        QCOMPARE(engine->currentLevel(), named(scene.get(), "gameLevel"));
+        QTest::ignoreMessage(QtDebugMsg, "deleted level");
+        engine->levelFinished();
+        QCOMPARE(engine->isReady().toBool(), false);
+        QCOMPARE(engine->currentLevel(), nullptr);
+    }
 
-void SceneDiscoveryTest::levelLookupWithoutMatchKeepsThePreviousLevel()
-{
-    QQmlEngine qml;
-    auto withLevel = createScene(qml, gameScene);
-    auto withoutLevel = createScene(qml, "import QtQuick\nItem { Item { objectName: \"level\" } }");
-    QVERIFY(withLevel && withoutLevel);
-    GameEngine engine(nullptr, nullptr);
-    engine.setRootObject(withLevel.get());
-    engine.levelReady();
-    engine.setRootObject(withoutLevel.get());
-    QTest::ignoreMessage(QtDebugMsg, "no level found after load!");
-    engine.levelReady();
-    QCOMPARE(engine.currentLevel(), named(withLevel.get(), "gameLevel"));
+    void levelLookupWithoutMatchKeepsThePreviousLevel()
+    {
+        auto withoutLevel = createScene(qml, "import QtQuick\nItem { Item { objectName: \"level\" } }");
+        QVERIFY(withoutLevel);
+        engine->levelReady();
+        engine->setRootObject(withoutLevel.get());
+        QTest::ignoreMessage(QtDebugMsg, "no level found after load!");
+        engine->levelReady();
+        QCOMPARE(engine->currentLevel(), named(scene.get(), "gameLevel"));
 
-    engine.levelFinished();
-    QTest::ignoreMessage(QtDebugMsg, "no level found after load!");
-    engine.levelReady();
-    QCOMPARE(engine.isReady().toBool(), false);
-}
+        engine->levelFinished();
+        QTest::ignoreMessage(QtDebugMsg, "no level found after load!");
+        engine->levelReady();
+        QCOMPARE(engine->isReady().toBool(), false);
+    }
 
-void SceneDiscoveryTest::outermostMatchesAreCollectedCaseSensitively()
-{
-    QQmlEngine qml;
-    auto scene = createScene(qml, gameScene);
-    QVERIFY(scene);
-    GameEngine engine(nullptr, nullptr);
-    engine.setRootObject(scene.get());
-    engine.levelReady();
-    engine.findQmlObjects();
+    // Searched twice, as the game does on every level start: the second search
+    // must not double the lists.
+    void sceneListsHoldTheOutermostMatchesOnce_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("clouds: outermost only, case-sensitive")
+            << "clouds" << QStringList{"cloudBank", "cloud_landing"};
+        QTest::newRow("landings") << "landings" << QStringList{"runway_landing", "cloud_landing"};
+        QTest::newRow("obstructions: a Loader's item, not \"Obstruction\"")
+            << "obstructions" << QStringList{"mountain_obstruction", "loaded_obstruction"};
+        QTest::newRow("buoys made by a Repeater") << "buoys" << QStringList{"buoy0", "buoy1", "buoy2"};
+    }
 
-    QCOMPARE(names(engine.currentClouds()), QStringList({"cloudBank", "cloud_landing"}));
-    QCOMPARE(names(engine.currentLandings()), QStringList({"runway_landing", "cloud_landing"}));
-    QVERIFY(!names(engine.currentObstructions()).contains("Obstruction"));
-    QVERIFY(names(engine.currentObstructions()).contains("mountain_obstruction"));
-}
+    void sceneListsHoldTheOutermostMatchesOnce()
+    {
+        QFETCH(QString, list);
+        QFETCH(QStringList, expected);
+        engine->levelReady();
+        engine->findQmlObjects();
+        engine->findQmlObjects();
+        const QMap<QString, QList<QObject *>> lists = {{"clouds", engine->currentClouds()},
+                                                       {"landings", engine->currentLandings()},
+                                                       {"obstructions", engine->currentObstructions()},
+                                                       {"buoys", engine->currentBuoys()}};
+        QCOMPARE(names(lists.value(list)), expected);
+    }
 
-void SceneDiscoveryTest::itemsFromRepeaterAndLoaderAreFound()
-{
-    QQmlEngine qml;
-    auto scene = createScene(qml, gameScene);
-    QVERIFY(scene);
-    GameEngine engine(nullptr, nullptr);
-    engine.setRootObject(scene.get());
-    engine.levelReady();
-    engine.findQmlObjects();
-
-    QCOMPARE(names(engine.currentBuoys()), QStringList({"buoy0", "buoy1", "buoy2"}));
-    QCOMPARE(names(engine.currentObstructions()),
-             QStringList({"mountain_obstruction", "loaded_obstruction"}));
-}
-
-void SceneDiscoveryTest::itemShownElsewhereIsCollectedOnce()
-{
-    // A runway declared in one item but drawn inside another has two parents.
-    const QByteArray scene = R"(
+    void itemShownElsewhereIsCollectedOnce()
+    {
+        // A runway declared in one item but drawn inside another has two parents.
+        auto root = createScene(qml, R"(
 import QtQuick
 Item {
     objectName: "gameLevel"
@@ -166,123 +155,57 @@ Item {
         Item { objectName: "runway_landing"; parent: world }
         Item { objectName: "airplane"; parent: world }
     }
-}
-)";
-    QQmlEngine qml;
-    auto root = createScene(qml, scene);
-    QVERIFY(root);
-    GameEngine engine(nullptr, nullptr);
-    engine.setRootObject(root.get());
-    engine.levelReady();
-    engine.findQmlObjects();
-    QCOMPARE(names(engine.currentLandings()), QStringList({"runway_landing"}));
-    QVERIFY(engine.currentAirplane());
-}
+})");
+        QVERIFY(root);
+        engine->setRootObject(root.get());
+        engine->levelReady();
+        engine->findQmlObjects();
+        QCOMPARE(names(engine->currentLandings()), QStringList({"runway_landing"}));
+        QVERIFY(engine->currentAirplane());
+    }
 
-void SceneDiscoveryTest::directChildAirplaneWinsOverDeeperEarlierOne()
-{
-    QQmlEngine qml;
-    auto scene = createScene(qml, gameScene);
-    QVERIFY(scene);
-    GameEngine engine(nullptr, nullptr);
-    engine.setRootObject(scene.get());
-    engine.levelReady();
-    engine.findQmlObjects();
+    void directChildAirplaneWinsOverDeeperEarlierOne()
+    {
+        engine->levelReady();
+        engine->findQmlObjects();
+        QVERIFY(engine->currentAirplane());
+        QCOMPARE(engine->currentAirplane()->property("which").toString(), QStringLiteral("direct"));
+    }
 
-    QVERIFY(engine.currentAirplane());
-    QCOMPARE(engine.currentAirplane()->objectName(), QStringLiteral("airplane"));
-    QCOMPARE(engine.currentAirplane()->property("which").toString(), QStringLiteral("direct"));
-}
+    void lastSteerAmongRootChildrenWins()
+    {
+        engine->findSteer();
+        QVERIFY(engine->currentSteer());
+        QCOMPARE(engine->currentSteer()->property("which").toString(), QStringLiteral("second"));
 
-void SceneDiscoveryTest::lastSteerAmongRootChildrenWins()
-{
-    QQmlEngine qml;
-    auto scene = createScene(qml, gameScene);
-    auto nested = createScene(qml, "import QtQuick\nItem { Item { Item { objectName: \"steer\" } } }");
-    QVERIFY(scene && nested);
-    GameEngine engine(nullptr, nullptr);
-    engine.setRootObject(scene.get());
-    engine.findSteer();
-    QVERIFY(engine.currentSteer());
-    QCOMPARE(engine.currentSteer()->property("which").toString(), QStringLiteral("second"));
+        auto nested = createScene(qml, "import QtQuick\nItem { Item { Item { objectName: \"steer\" } } }");
+        QVERIFY(nested);
+        GameEngine withoutSteer(nullptr, nullptr);
+        withoutSteer.setRootObject(nested.get());
+        QTest::ignoreMessage(QtDebugMsg, "no steer found in the game");
+        withoutSteer.findSteer();
+        QCOMPARE(withoutSteer.currentSteer(), nullptr);
+    }
 
-    GameEngine withoutSteer(nullptr, nullptr);
-    withoutSteer.setRootObject(nested.get());
-    QTest::ignoreMessage(QtDebugMsg, "no steer found in the game");
-    withoutSteer.findSteer();
-    QCOMPARE(withoutSteer.currentSteer(), nullptr);
-}
+    void finishedLevelLeavesEverythingEmpty()
+    {
+        engine->levelReady();
+        engine->findQmlObjects();
+        QVERIFY(engine->currentAirplane());
 
-void SceneDiscoveryTest::secondSearchDoesNotDoubleTheLists()
-{
-    QQmlEngine qml;
-    auto scene = createScene(qml, gameScene);
-    QVERIFY(scene);
-    GameEngine engine(nullptr, nullptr);
-    engine.setRootObject(scene.get());
-    engine.levelReady();
-    engine.findQmlObjects();
-    const QStringList obstructions = names(engine.currentObstructions());
-    const QStringList landings = names(engine.currentLandings());
-    const QStringList clouds = names(engine.currentClouds());
-    const QStringList buoys = names(engine.currentBuoys());
-    engine.findQmlObjects();
-    QCOMPARE(names(engine.currentObstructions()), obstructions);
-    QCOMPARE(names(engine.currentLandings()), landings);
-    QCOMPARE(names(engine.currentClouds()), clouds);
-    QCOMPARE(names(engine.currentBuoys()), buoys);
-}
-
-void SceneDiscoveryTest::finishedLevelLeavesEverythingEmpty()
-{
-    QQmlEngine qml;
-    auto scene = createScene(qml, gameScene);
-    QVERIFY(scene);
-    GameEngine engine(nullptr, nullptr);
-    engine.setRootObject(scene.get());
-    engine.levelReady();
-    engine.findQmlObjects();
-    QVERIFY(engine.currentAirplane());
-
-    QTest::ignoreMessage(QtDebugMsg, "deleted level");
-    engine.levelFinished();
-    QTest::ignoreMessage(QtDebugMsg, "GameEngine::findAllObstructions() rootObject NULL");
-    QTest::ignoreMessage(QtDebugMsg, "GameEngine::findAllLandings() rootObject NULL");
-    QTest::ignoreMessage(QtDebugMsg, "GameEngine::findAllClouds() rootObject NULL");
-    engine.findQmlObjects();
-    QVERIFY(engine.currentObstructions().isEmpty());
-    QVERIFY(engine.currentLandings().isEmpty());
-    QVERIFY(engine.currentClouds().isEmpty());
-    QVERIFY(engine.currentBuoys().isEmpty());
-    QCOMPARE(engine.currentAirplane(), nullptr);
-}
-
-void SceneDiscoveryTest::levelDestroyedWithoutClearingLeavesNull()
-{
-    QQmlEngine qml;
-    auto scene = createScene(qml, gameScene);
-    QVERIFY(scene);
-    GameEngine engine(nullptr, nullptr);
-    engine.setRootObject(scene.get());
-    engine.findSteer();
-    engine.levelReady();
-    engine.findQmlObjects();
-    QVERIFY(!engine.currentObstructions().isEmpty());
-
-    delete named(scene.get(), "gameLevel");
-    // Items made by the Repeater go a moment later.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-
-    QCOMPARE(engine.currentLevel(), nullptr);
-    QCOMPARE(engine.currentAirplane(), nullptr);
-    QCOMPARE(engine.isReady().toBool(), false);
-    for (QObject *obstruction : engine.currentObstructions())
-        QCOMPARE(obstruction, nullptr);
-    for (QObject *buoy : engine.currentBuoys())
-        QCOMPARE(buoy, nullptr);
-    QTest::ignoreMessage(QtDebugMsg, "ship missing");
-    engine.adjustFlight();
-}
+        QTest::ignoreMessage(QtDebugMsg, "deleted level");
+        engine->levelFinished();
+        QTest::ignoreMessage(QtDebugMsg, "GameEngine::findAllObstructions() rootObject NULL");
+        QTest::ignoreMessage(QtDebugMsg, "GameEngine::findAllLandings() rootObject NULL");
+        QTest::ignoreMessage(QtDebugMsg, "GameEngine::findAllClouds() rootObject NULL");
+        engine->findQmlObjects();
+        QVERIFY(engine->currentObstructions().isEmpty());
+        QVERIFY(engine->currentLandings().isEmpty());
+        QVERIFY(engine->currentClouds().isEmpty());
+        QVERIFY(engine->currentBuoys().isEmpty());
+        QCOMPARE(engine->currentAirplane(), nullptr);
+    }
+};
 
 CIRROVANTA_TEST_MAIN(SceneDiscoveryTest)
 #include "tst_scenediscovery.moc"

@@ -1,6 +1,5 @@
+#include "common/scene.h"
 #include "common/testenvironment.h"
-
-#include "engine/gameengine.h"
 #include "sensors/accelerometerfilter.h"
 #include "sensors/desktoptiltaccelerometer.h"
 #include "sensors/iioaccelerometer.h"
@@ -49,33 +48,16 @@ Item {
         function seatbeltsSign(on) {}
         Item {
             objectName: "airplane"
-            property real vectorX: root.steerVector.x
-            property real vectorY: root.steerVector.y
-            property real turningFactor: 0.1
-            property real speed: 50
-            property real petrol: 1
-            property real accFactor: 1
-            property real resistanceFactor: 1.02
-            property int fps: 25
-            property int petrolTime: 60
-            property int minSpeed: 40
-            property int maxSpeed: 150
-            property real angle: 0
-            property real tilt: 0
-            property real realX: 400
-            property real realY: 240
+            property real vectorX: root.steerVector.x; property real vectorY: root.steerVector.y
+            property real turningFactor: 0.1; property real speed: 50; property real petrol: 1
+            property real accFactor: 1; property real resistanceFactor: 1.02; property int fps: 25
+            property int petrolTime: 60; property int minSpeed: 40; property int maxSpeed: 150
+            property real angle: 0; property real tilt: 0; property real realX: 400; property real realY: 240
             function doLanding(on) {}
         }
     }
 }
 )";
-
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
 
 // The QQuickView, the engine and a QAccelerometer reading the chosen backend
 // through the game's filter, wired as at start-up.
@@ -103,6 +85,21 @@ struct TiltRig
                          &GameEngine::handleAcc);
         return accelerometer.start();
     }
+    // Shows the window when the keyboard-and-mouse source was chosen.
+    bool showDesktop()
+    {
+        if (identifier != desktopTiltSourceId)
+            return false;
+        view.show();
+        return QTest::qWaitForWindowExposed(&view);
+    }
+    DesktopTiltAccelerometer *desktopBackend() { return accelerometer.findChild<DesktopTiltAccelerometer *>(); }
+    void settle(int readings)
+    {
+        for (int i = 0; i < readings; ++i)
+            desktopBackend()->step();
+        engine.refreshSteer();
+    }
     QObject *steer() const { return engine.currentSteer(); }
     QObject *airplane() const { return engine.currentAirplane(); }
     qreal rightTilt() const { return steer()->property("rawangleY").toReal() - 90; }
@@ -119,244 +116,218 @@ public:
     explicit TiltSourcesTest(const TestEnvironment &) {}
 
 private slots:
-    void initTestCase();
-    void heldKeySteersTheAeroplaneThatWay_data();
-    void heldKeySteersTheAeroplaneThatWay();
-    void mouseOffsetTiltsAndSwitchesTheSource();
-    void steeringKeysStillReachTheMenus();
-    void iioAccelerometerIsReadInQtAxes_data();
-    void iioAccelerometerIsReadInQtAxes();
-    void iioTreeWithoutAccelerometerFallsBackToKeys();
+    void initTestCase()
+    {
+        QVERIFY(work.isValid());
+        qmlPath = work.filePath("window.qml");
+        const QString steering =
+            QStringLiteral(CIRROVANTA_SOURCE_DIR "/qml/Cirrovanta/components/Steering.js");
+        QVERIFY(QFile::exists(steering));
+        QVERIFY(writeFile(qmlPath, QByteArray(windowScene).replace(
+                                       "STEERING_JS", QUrl::fromLocalFile(steering).toEncoded())));
+        emptyIioRoot = work.filePath("no-iio");
+        QVERIFY(QDir().mkpath(emptyIioRoot));
+    }
+
+    void heldKeySteersTheAeroplaneThatWay_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("rightSign");
+        QTest::addColumn<int>("upSign");
+        QTest::newRow("right arrow steers right") << int(Qt::Key_Right) << 1 << 0;
+        QTest::newRow("D steers right") << int(Qt::Key_D) << 1 << 0;
+        QTest::newRow("left arrow steers left") << int(Qt::Key_Left) << -1 << 0;
+        QTest::newRow("A steers left") << int(Qt::Key_A) << -1 << 0;
+        QTest::newRow("up arrow steers up the screen") << int(Qt::Key_Up) << 0 << 1;
+        QTest::newRow("W steers up the screen") << int(Qt::Key_W) << 0 << 1;
+        QTest::newRow("down arrow steers down the screen") << int(Qt::Key_Down) << 0 << -1;
+        QTest::newRow("S steers down the screen") << int(Qt::Key_S) << 0 << -1;
+    }
+
+    void heldKeySteersTheAeroplaneThatWay()
+    {
+        QFETCH(int, key);
+        QFETCH(int, rightSign);
+        QFETCH(int, upSign);
+        TiltRig rig;
+        QVERIFY(rig.load(qmlPath, emptyIioRoot));
+        if (!rig.showDesktop())
+            QSKIP("this machine has an accelerometer of its own");
+        QCOMPARE(TiltSourceInfo::forWindow(&rig.view)->source(), QStringLiteral("keys"));
+        auto *backend = rig.desktopBackend();
+        QVERIFY(backend);
+
+        // Settle at level, then hold the key for two seconds of readings.
+        rig.settle(100);
+        QVERIFY(std::fabs(rig.rightTilt()) < 0.5);
+        QVERIFY(std::fabs(rig.upTilt()) < 0.5);
+
+        QTest::keyPress(&rig.view, Qt::Key(key));
+        const QPointF start(rig.airplane()->property("realX").toReal(),
+                            rig.airplane()->property("realY").toReal());
+        for (int i = 0; i < 100; ++i) {
+            backend->step();
+            if (i % 2)
+                rig.engine.adjustFlight();
+        }
+        // About 30° of tilt towards the key, none across it.
+        QCOMPARE(int(std::round(rig.rightTilt() / 25.0)), rightSign);
+        QCOMPARE(int(std::round(rig.upTilt() / 25.0)), upSign);
+        QVERIFY(rig.rightTilt() * rightSign <= 30.5);
+        QVERIFY(rig.upTilt() * upSign <= 30.5);
+
+        // Heading 0 is up the screen and grows clockwise; the aeroplane now flies
+        // towards the key and has moved that way.
+        const qreal heading = rig.airplane()->property("angle").toReal();
+        const QPointF direction(std::sin(heading), -std::cos(heading));
+        const QPointF wanted(rightSign, -upSign);
+        QVERIFY2(QPointF::dotProduct(direction, wanted) > 0.9, qPrintable(QString::number(heading)));
+        const QPointF moved = QPointF(rig.airplane()->property("realX").toReal(),
+                                      rig.airplane()->property("realY").toReal())
+                              - start;
+        QVERIFY(QPointF::dotProduct(moved, wanted) > 0);
+
+        QTest::keyRelease(&rig.view, Qt::Key(key));
+        rig.settle(200);
+        QVERIFY(std::fabs(rig.rightTilt()) < 0.5);
+        QVERIFY(std::fabs(rig.upTilt()) < 0.5);
+    }
+
+    void mouseOffsetTiltsAndSwitchesTheSource()
+    {
+        TiltRig rig;
+        QVERIFY(rig.load(qmlPath, emptyIioRoot));
+        if (!rig.showDesktop())
+            QSKIP("this machine has an accelerometer of its own");
+        TiltSourceInfo *info = TiltSourceInfo::forWindow(&rig.view);
+        QSignalSpy sourceChanges(info, &TiltSourceInfo::sourceChanged);
+        QVERIFY(rig.desktopBackend());
+
+        // Right edge, vertically centred: full right tilt.
+        QTest::mouseMove(&rig.view, QPoint(rig.view.width() - 1, rig.view.height() / 2));
+        QCOMPARE(info->source(), QStringLiteral("mouse"));
+        QCOMPARE(sourceChanges.count(), 1);
+        rig.settle(200);
+        QVERIFY2(rig.rightTilt() > 29 && rig.rightTilt() <= 30.01, qPrintable(QString::number(rig.rightTilt())));
+        QVERIFY(std::fabs(rig.upTilt()) < 0.5);
+
+        // Half way from the centre to the top: half the tilt, up the screen.
+        QTest::mouseMove(&rig.view, QPoint(rig.view.width() / 2, rig.view.height() / 4));
+        rig.settle(200);
+        QVERIFY2(std::fabs(rig.upTilt() - 15) < 0.5, qPrintable(QString::number(rig.upTilt())));
+        QVERIFY(std::fabs(rig.rightTilt()) < 0.5);
+
+        QTest::keyPress(&rig.view, Qt::Key_Left);
+        QCOMPARE(info->source(), QStringLiteral("keys"));
+        QCOMPARE(sourceChanges.count(), 2);
+        QTest::keyRelease(&rig.view, Qt::Key_Left);
+    }
+
+    void steeringKeysStillReachTheMenus()
+    {
+        TiltRig rig;
+        QVERIFY(rig.load(qmlPath, emptyIioRoot));
+        if (!rig.showDesktop())
+            QSKIP("this machine has an accelerometer of its own");
+        rig.view.requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(&rig.view));
+        QTest::keyClick(&rig.view, Qt::Key_Up);
+        QTest::keyClick(&rig.view, Qt::Key_Escape);
+        QTest::keyClick(&rig.view, Qt::Key_Return);
+        QCOMPARE(rig.view.rootObject()->property("keysSeenByMenu").toInt(), 3);
+    }
+
+    void iioAccelerometerIsReadInQtAxes_data()
+    {
+        QTest::addColumn<FakeFiles>("files");
+        QTest::addColumn<QVector3D>("expected");
+        const QMap<QString, QByteArray> axes = {{"iio:device1/in_accel_x_raw", "120\n"},
+                                                {"iio:device1/in_accel_y_raw", "-40\n"},
+                                                {"iio:device1/in_accel_z_raw", "980\n"},
+                                                {"iio:device0/name", "als\n"},
+                                                {"iio:device0/in_illuminance_raw", "7\n"}};
+
+        QMap<QString, QByteArray> shared = axes;
+        shared.insert("iio:device1/in_accel_scale", "0.00980665\n");
+        shared.insert("iio:device1/in_accel_offset", "-20\n");
+        QTest::newRow("shared scale and offset: (raw + offset) * scale")
+            << shared
+            << QVector3D((120 - 20) * 0.00980665f, (-40 - 20) * 0.00980665f, (980 - 20) * 0.00980665f);
+
+        QMap<QString, QByteArray> perAxis = axes;
+        perAxis.insert("iio:device1/in_accel_x_scale", "0.01\n");
+        perAxis.insert("iio:device1/in_accel_y_scale", "0.02\n");
+        perAxis.insert("iio:device1/in_accel_z_scale", "0.01\n");
+        QTest::newRow("scale per axis, no offset")
+            << perAxis << QVector3D(120 * 0.01f, -40 * 0.02f, 980 * 0.01f);
+
+        QMap<QString, QByteArray> mounted = shared;
+        mounted.insert("iio:device1/in_accel_mount_matrix", "0, 1, 0; -1, 0, 0; 0, 0, 1\n");
+        QTest::newRow("mount matrix turns the sensor into the device's axes")
+            << mounted
+            << QVector3D((-40 - 20) * 0.00980665f, -(120 - 20) * 0.00980665f, (980 - 20) * 0.00980665f);
+
+        QMap<QString, QByteArray> convertible = shared;
+        convertible.insert("iio:device1/label", "accel-display\n");
+        convertible.insert("iio:device0/label", "accel-base\n");
+        convertible.insert("iio:device0/in_accel_x_raw", "999\n");
+        convertible.insert("iio:device0/in_accel_y_raw", "999\n");
+        convertible.insert("iio:device0/in_accel_z_raw", "999\n");
+        QTest::newRow("a convertible's base accelerometer is passed over")
+            << convertible
+            << QVector3D((120 - 20) * 0.00980665f, (-40 - 20) * 0.00980665f, (980 - 20) * 0.00980665f);
+    }
+
+    void iioAccelerometerIsReadInQtAxes()
+    {
+        QFETCH(FakeFiles, files);
+        QFETCH(QVector3D, expected);
+        QTemporaryDir iio;
+        for (auto it = files.cbegin(); it != files.cend(); ++it)
+            QVERIFY(writeFile(iio.filePath(it.key()), it.value()));
+
+        TiltRig rig;
+        QVERIFY(rig.load(qmlPath, iio.path()));
+        if (rig.identifier != iioTiltSourceId)
+            QSKIP("this machine has an accelerometer of its own");
+        QCOMPARE(TiltSourceInfo::forWindow(&rig.view)->source(), QStringLiteral("sensor"));
+        auto *backend = rig.accelerometer.findChild<IioAccelerometer *>();
+        QVERIFY(backend);
+
+        QSignalSpy readings(&rig.filter, &AccelerometerFilter::accChanged);
+        QVERIFY(backend->readNow());
+        QCOMPARE(readings.count(), 1);
+        // The filter passes (y, -x, z) on.
+        QVERIFY(qFuzzyCompare(readings.at(0).at(0).toFloat(), expected.y()));
+        QVERIFY(qFuzzyCompare(readings.at(0).at(1).toFloat(), -expected.x()));
+        QVERIFY(qFuzzyCompare(readings.at(0).at(2).toFloat(), expected.z()));
+
+        // Every poll reads the files afresh.
+        QVERIFY(writeFile(iio.filePath("iio:device1/in_accel_z_raw"), "20\n"));
+        QVERIFY(backend->readNow());
+        QCOMPARE(readings.count(), 2);
+        QVERIFY(std::fabs(readings.at(1).at(2).toFloat()) < 0.25f);
+    }
+
+    void iioTreeWithoutAccelerometerFallsBackToKeys()
+    {
+        QTemporaryDir iio;
+        QVERIFY(writeFile(iio.filePath("iio:device0/in_accel_x_raw"), "1\n"));
+        QVERIFY(writeFile(iio.filePath("iio:device0/in_accel_y_raw"), "1\n"));
+        TiltRig rig;
+        QVERIFY(rig.load(qmlPath, iio.path()));
+        if (rig.identifier == iioTiltSourceId)
+            QFAIL("a device without a z axis was taken for an accelerometer");
+        if (rig.identifier != desktopTiltSourceId)
+            QSKIP("this machine has an accelerometer of its own");
+        QCOMPARE(TiltSourceInfo::forWindow(&rig.view)->source(), QStringLiteral("keys"));
+    }
 
 private:
     QTemporaryDir work;
     QString qmlPath;
     QString emptyIioRoot;
 };
-
-void TiltSourcesTest::initTestCase()
-{
-    QVERIFY(work.isValid());
-    qmlPath = work.filePath("window.qml");
-    const QString steering =
-        QStringLiteral(CIRROVANTA_SOURCE_DIR "/qml/Cirrovanta/components/Steering.js");
-    QVERIFY(QFile::exists(steering));
-    writeFile(qmlPath, QByteArray(windowScene).replace(
-                           "STEERING_JS", QUrl::fromLocalFile(steering).toEncoded()));
-    emptyIioRoot = work.filePath("no-iio");
-    QVERIFY(QDir().mkpath(emptyIioRoot));
-}
-
-void TiltSourcesTest::heldKeySteersTheAeroplaneThatWay_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("rightSign");
-    QTest::addColumn<int>("upSign");
-    QTest::newRow("right arrow steers right") << int(Qt::Key_Right) << 1 << 0;
-    QTest::newRow("D steers right") << int(Qt::Key_D) << 1 << 0;
-    QTest::newRow("left arrow steers left") << int(Qt::Key_Left) << -1 << 0;
-    QTest::newRow("A steers left") << int(Qt::Key_A) << -1 << 0;
-    QTest::newRow("up arrow steers up the screen") << int(Qt::Key_Up) << 0 << 1;
-    QTest::newRow("W steers up the screen") << int(Qt::Key_W) << 0 << 1;
-    QTest::newRow("down arrow steers down the screen") << int(Qt::Key_Down) << 0 << -1;
-    QTest::newRow("S steers down the screen") << int(Qt::Key_S) << 0 << -1;
-}
-
-void TiltSourcesTest::heldKeySteersTheAeroplaneThatWay()
-{
-    QFETCH(int, key);
-    QFETCH(int, rightSign);
-    QFETCH(int, upSign);
-    TiltRig rig;
-    QVERIFY(rig.load(qmlPath, emptyIioRoot));
-    if (rig.identifier != desktopTiltSourceId)
-        QSKIP("this machine has an accelerometer of its own");
-    QCOMPARE(TiltSourceInfo::forWindow(&rig.view)->source(), QStringLiteral("keys"));
-    auto *backend = rig.accelerometer.findChild<DesktopTiltAccelerometer *>();
-    QVERIFY(backend);
-    rig.view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&rig.view));
-
-    // Settle at level, then hold the key for two seconds of readings.
-    for (int i = 0; i < 100; ++i)
-        backend->step();
-    rig.engine.refreshSteer();
-    QVERIFY(std::fabs(rig.rightTilt()) < 0.5);
-    QVERIFY(std::fabs(rig.upTilt()) < 0.5);
-
-    QTest::keyPress(&rig.view, Qt::Key(key));
-    const QPointF start(rig.airplane()->property("realX").toReal(),
-                        rig.airplane()->property("realY").toReal());
-    for (int i = 0; i < 100; ++i) {
-        backend->step();
-        if (i % 2)
-            rig.engine.adjustFlight();
-    }
-    // About 30° of tilt towards the key, none across it.
-    QCOMPARE(int(std::round(rig.rightTilt() / 25.0)), rightSign);
-    QCOMPARE(int(std::round(rig.upTilt() / 25.0)), upSign);
-    QVERIFY(rig.rightTilt() * rightSign <= 30.5);
-    QVERIFY(rig.upTilt() * upSign <= 30.5);
-
-    // Heading 0 is up the screen and grows clockwise; the aeroplane now flies
-    // towards the key and has moved that way.
-    const qreal heading = rig.airplane()->property("angle").toReal();
-    const QPointF direction(std::sin(heading), -std::cos(heading));
-    const QPointF wanted(rightSign, -upSign);
-    QVERIFY2(QPointF::dotProduct(direction, wanted) > 0.9, qPrintable(QString::number(heading)));
-    const QPointF moved = QPointF(rig.airplane()->property("realX").toReal(),
-                                  rig.airplane()->property("realY").toReal())
-                          - start;
-    QVERIFY(QPointF::dotProduct(moved, wanted) > 0);
-
-    QTest::keyRelease(&rig.view, Qt::Key(key));
-    for (int i = 0; i < 200; ++i)
-        backend->step();
-    rig.engine.refreshSteer();
-    QVERIFY(std::fabs(rig.rightTilt()) < 0.5);
-    QVERIFY(std::fabs(rig.upTilt()) < 0.5);
-}
-
-void TiltSourcesTest::mouseOffsetTiltsAndSwitchesTheSource()
-{
-    TiltRig rig;
-    QVERIFY(rig.load(qmlPath, emptyIioRoot));
-    if (rig.identifier != desktopTiltSourceId)
-        QSKIP("this machine has an accelerometer of its own");
-    TiltSourceInfo *info = TiltSourceInfo::forWindow(&rig.view);
-    QSignalSpy sourceChanges(info, &TiltSourceInfo::sourceChanged);
-    auto *backend = rig.accelerometer.findChild<DesktopTiltAccelerometer *>();
-    QVERIFY(backend);
-    rig.view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&rig.view));
-
-    // Right edge, vertically centred: full right tilt.
-    QTest::mouseMove(&rig.view, QPoint(rig.view.width() - 1, rig.view.height() / 2));
-    QCOMPARE(info->source(), QStringLiteral("mouse"));
-    QCOMPARE(sourceChanges.count(), 1);
-    for (int i = 0; i < 200; ++i)
-        backend->step();
-    rig.engine.refreshSteer();
-    QVERIFY2(rig.rightTilt() > 29 && rig.rightTilt() <= 30.01, qPrintable(QString::number(rig.rightTilt())));
-    QVERIFY(std::fabs(rig.upTilt()) < 0.5);
-
-    // Half way from the centre to the top: half the tilt, up the screen.
-    QTest::mouseMove(&rig.view, QPoint(rig.view.width() / 2, rig.view.height() / 4));
-    for (int i = 0; i < 200; ++i)
-        backend->step();
-    rig.engine.refreshSteer();
-    QVERIFY2(std::fabs(rig.upTilt() - 15) < 0.5, qPrintable(QString::number(rig.upTilt())));
-    QVERIFY(std::fabs(rig.rightTilt()) < 0.5);
-
-    QTest::keyPress(&rig.view, Qt::Key_Left);
-    QCOMPARE(info->source(), QStringLiteral("keys"));
-    QCOMPARE(sourceChanges.count(), 2);
-    QTest::keyRelease(&rig.view, Qt::Key_Left);
-}
-
-void TiltSourcesTest::steeringKeysStillReachTheMenus()
-{
-    TiltRig rig;
-    QVERIFY(rig.load(qmlPath, emptyIioRoot));
-    if (rig.identifier != desktopTiltSourceId)
-        QSKIP("this machine has an accelerometer of its own");
-    rig.view.show();
-    rig.view.requestActivate();
-    QVERIFY(QTest::qWaitForWindowActive(&rig.view));
-    QTest::keyClick(&rig.view, Qt::Key_Up);
-    QTest::keyClick(&rig.view, Qt::Key_Escape);
-    QTest::keyClick(&rig.view, Qt::Key_Return);
-    QCOMPARE(rig.view.rootObject()->property("keysSeenByMenu").toInt(), 3);
-}
-
-void TiltSourcesTest::iioAccelerometerIsReadInQtAxes_data()
-{
-    QTest::addColumn<FakeFiles>("files");
-    QTest::addColumn<QVector3D>("expected");
-    const QMap<QString, QByteArray> axes = {{"iio:device1/in_accel_x_raw", "120\n"},
-                                            {"iio:device1/in_accel_y_raw", "-40\n"},
-                                            {"iio:device1/in_accel_z_raw", "980\n"},
-                                            {"iio:device0/name", "als\n"},
-                                            {"iio:device0/in_illuminance_raw", "7\n"}};
-
-    QMap<QString, QByteArray> shared = axes;
-    shared.insert("iio:device1/in_accel_scale", "0.00980665\n");
-    shared.insert("iio:device1/in_accel_offset", "-20\n");
-    QTest::newRow("shared scale and offset: (raw + offset) * scale")
-        << shared
-        << QVector3D((120 - 20) * 0.00980665f, (-40 - 20) * 0.00980665f, (980 - 20) * 0.00980665f);
-
-    QMap<QString, QByteArray> perAxis = axes;
-    perAxis.insert("iio:device1/in_accel_x_scale", "0.01\n");
-    perAxis.insert("iio:device1/in_accel_y_scale", "0.02\n");
-    perAxis.insert("iio:device1/in_accel_z_scale", "0.01\n");
-    QTest::newRow("scale per axis, no offset")
-        << perAxis << QVector3D(120 * 0.01f, -40 * 0.02f, 980 * 0.01f);
-
-    QMap<QString, QByteArray> mounted = shared;
-    mounted.insert("iio:device1/in_accel_mount_matrix", "0, 1, 0; -1, 0, 0; 0, 0, 1\n");
-    QTest::newRow("mount matrix turns the sensor into the device's axes")
-        << mounted
-        << QVector3D((-40 - 20) * 0.00980665f, -(120 - 20) * 0.00980665f, (980 - 20) * 0.00980665f);
-
-    QMap<QString, QByteArray> convertible = shared;
-    convertible.insert("iio:device1/label", "accel-display\n");
-    convertible.insert("iio:device0/label", "accel-base\n");
-    convertible.insert("iio:device0/in_accel_x_raw", "999\n");
-    convertible.insert("iio:device0/in_accel_y_raw", "999\n");
-    convertible.insert("iio:device0/in_accel_z_raw", "999\n");
-    QTest::newRow("a convertible's base accelerometer is passed over")
-        << convertible
-        << QVector3D((120 - 20) * 0.00980665f, (-40 - 20) * 0.00980665f, (980 - 20) * 0.00980665f);
-}
-
-void TiltSourcesTest::iioAccelerometerIsReadInQtAxes()
-{
-    QFETCH(FakeFiles, files);
-    QFETCH(QVector3D, expected);
-    QTemporaryDir iio;
-    for (auto it = files.cbegin(); it != files.cend(); ++it) {
-        QVERIFY(QDir(iio.path()).mkpath(QFileInfo(it.key()).path()));
-        writeFile(iio.filePath(it.key()), it.value());
-    }
-
-    TiltRig rig;
-    QVERIFY(rig.load(qmlPath, iio.path()));
-    if (rig.identifier != iioTiltSourceId)
-        QSKIP("this machine has an accelerometer of its own");
-    QCOMPARE(TiltSourceInfo::forWindow(&rig.view)->source(), QStringLiteral("sensor"));
-    auto *backend = rig.accelerometer.findChild<IioAccelerometer *>();
-    QVERIFY(backend);
-
-    QSignalSpy readings(&rig.filter, &AccelerometerFilter::accChanged);
-    QVERIFY(backend->readNow());
-    QCOMPARE(readings.count(), 1);
-    // The filter passes (y, -x, z) on.
-    QVERIFY(qFuzzyCompare(readings.at(0).at(0).toFloat(), expected.y()));
-    QVERIFY(qFuzzyCompare(readings.at(0).at(1).toFloat(), -expected.x()));
-    QVERIFY(qFuzzyCompare(readings.at(0).at(2).toFloat(), expected.z()));
-
-    // Every poll reads the files afresh.
-    writeFile(iio.filePath("iio:device1/in_accel_z_raw"), "20\n");
-    QVERIFY(backend->readNow());
-    QCOMPARE(readings.count(), 2);
-    QVERIFY(std::fabs(readings.at(1).at(2).toFloat()) < 0.25f);
-}
-
-void TiltSourcesTest::iioTreeWithoutAccelerometerFallsBackToKeys()
-{
-    QTemporaryDir iio;
-    QVERIFY(QDir(iio.path()).mkpath("iio:device0"));
-    writeFile(iio.filePath("iio:device0/in_accel_x_raw"), "1\n");
-    writeFile(iio.filePath("iio:device0/in_accel_y_raw"), "1\n");
-    TiltRig rig;
-    QVERIFY(rig.load(qmlPath, iio.path()));
-    if (rig.identifier == iioTiltSourceId)
-        QFAIL("a device without a z axis was taken for an accelerometer");
-    if (rig.identifier != desktopTiltSourceId)
-        QSKIP("this machine has an accelerometer of its own");
-    QCOMPARE(TiltSourceInfo::forWindow(&rig.view)->source(), QStringLiteral("keys"));
-}
 
 CIRROVANTA_TEST_MAIN(TiltSourcesTest)
 #include "tst_tiltsources.moc"

@@ -1,7 +1,7 @@
+#include "common/gameprocess.h"
+#include "common/scene.h"
 #include "common/testenvironment.h"
 
-#include <QProcess>
-#include <QRegularExpression>
 #include <QSettings>
 
 namespace {
@@ -27,60 +27,22 @@ Item {
 }
 )";
 
-void writeDocument(const QString &base, const QString &marker)
+bool writeDocument(const QString &base, const QString &marker)
 {
-    QDir().mkpath(base + "/qml/Cirrovanta");
-    QFile file(base + "/qml/Cirrovanta/main.qml");
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QString::fromLatin1(recordingDocument).arg(marker).toUtf8());
-}
-
-QString gameExecutable()
-{
-    return QStringLiteral(CIRROVANTA_BINARY_DIR "/cirrovanta");
-}
-
-struct Run
-{
-    QString output;
-    bool finished = false;
-    int exitCode = -1;
-};
-
-Run runGame(const QString &program, const QString &workingDir, int waitMs = 20000)
-{
-    QProcess process;
-    process.setProgram(program);
-    process.setWorkingDirectory(workingDir);
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    environment.insert("QT_LOGGING_RULES", "default.debug=true;qml.debug=true;js.debug=true");
-    process.setProcessEnvironment(environment);
-    process.start();
-    Run run;
-    if (!process.waitForStarted())
-        return run;
-    run.finished = process.waitForFinished(waitMs);
-    if (!run.finished) {
-        process.kill();
-        process.waitForFinished();
-    }
-    run.exitCode = process.exitCode();
-    run.output = QString::fromUtf8(process.readAll());
-    return run;
+    return writeFile(base + "/qml/Cirrovanta/main.qml", QString::fromLatin1(recordingDocument).arg(marker).toUtf8());
 }
 
 // The numbers logged after a marker such as "pushed volume".
 QList<double> loggedNumbers(const QString &output, const QString &marker)
 {
-    const QRegularExpression line(QRegularExpression::escape(marker) + "((?: -?[0-9.e-]+)+)");
-    const QRegularExpressionMatch match = line.match(output);
     QList<double> numbers;
-    if (!match.hasMatch())
-        return numbers;
-    for (const QString &word : match.captured(1).split(' ', Qt::SkipEmptyParts))
-        numbers.append(word.toDouble());
+    for (const QString &word : loggedAfter(output, marker).split(' ', Qt::SkipEmptyParts)) {
+        bool number = false;
+        const double value = word.toDouble(&number);
+        if (!number)
+            break;
+        numbers.append(value);
+    }
     return numbers;
 }
 
@@ -102,8 +64,8 @@ private slots:
     void firstRunPushesDefaultsAndCreatesTheKeys()
     {
         QTemporaryDir dir;
-        writeDocument(dir.path(), "working directory");
-        const Run run = runGame(gameExecutable(), dir.path());
+        QVERIFY(writeDocument(dir.path(), "working directory"));
+        const GameRun run = runGame(gameExecutable(), dir.path());
         QVERIFY2(run.finished, qPrintable(run.output));
         QCOMPARE(run.exitCode, 0);
 
@@ -137,8 +99,8 @@ private slots:
             store.setValue("CorrectionAngle_x", 1.5);
         }
         QTemporaryDir dir;
-        writeDocument(dir.path(), "working directory");
-        const Run run = runGame(gameExecutable(), dir.path());
+        QVERIFY(writeDocument(dir.path(), "working directory"));
+        const GameRun run = runGame(gameExecutable(), dir.path());
         QVERIFY2(run.finished, qPrintable(run.output));
 
         QCOMPARE(loggedNumbers(run.output, "pushed correction"), QList<double>({1.5, 0, 0}));
@@ -152,7 +114,7 @@ private slots:
     void missingMainDocumentStillRunsTheEventLoop()
     {
         QTemporaryDir dir;
-        const Run run = runGame(gameExecutable(), dir.path(), 3000);
+        const GameRun run = runGame(gameExecutable(), dir.path(), 3000);
         QVERIFY2(run.output.contains("findSteer(): Game Qml Missing!"), qPrintable(run.output));
         QVERIFY2(!run.finished, "the program must keep running without its main document");
     }
@@ -163,18 +125,18 @@ private slots:
         const QString prefix = dir.path() + "/opt/cirrovanta";
         QVERIFY(QDir().mkpath(prefix + "/bin"));
         QVERIFY(QFile::copy(gameExecutable(), prefix + "/bin/cirrovanta"));
-        writeDocument(prefix, "installed copy");
-        writeDocument(dir.path() + "/elsewhere", "working directory");
+        QVERIFY(writeDocument(prefix, "installed copy"));
+        QVERIFY(writeDocument(dir.path() + "/elsewhere", "working directory"));
 
-        const Run installed = runGame(prefix + "/bin/cirrovanta", dir.path() + "/elsewhere");
+        const GameRun installed = runGame(prefix + "/bin/cirrovanta", dir.path() + "/elsewhere");
         QVERIFY2(installed.output.contains("document installed copy"), qPrintable(installed.output));
 
         // Without "opt" and "bin" in the path the working directory decides.
         const QString plain = dir.path() + "/games/cirrovanta";
         QVERIFY(QDir().mkpath(plain + "/programs"));
         QVERIFY(QFile::copy(gameExecutable(), plain + "/programs/cirrovanta"));
-        writeDocument(plain, "beside the program");
-        const Run moved = runGame(plain + "/programs/cirrovanta", dir.path() + "/elsewhere");
+        QVERIFY(writeDocument(plain, "beside the program"));
+        const GameRun moved = runGame(plain + "/programs/cirrovanta", dir.path() + "/elsewhere");
         QVERIFY2(moved.output.contains("document working directory"), qPrintable(moved.output));
     }
 

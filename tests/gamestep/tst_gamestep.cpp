@@ -1,18 +1,14 @@
+#include "common/debuglines.h"
+#include "common/scene.h"
 #include "common/testenvironment.h"
-#include "engine/gameengine.h"
 #include "persistence/settings.h"
 
 #include <QAbstractEventDispatcher>
 #include <QJSValue>
 #include <QLoggingCategory>
-#include <QQmlComponent>
-#include <QQmlEngine>
 #include <QQuickItem>
 #include <QRegularExpression>
-#include <QTimerEvent>
 #include <QtMath>
-
-#include <memory>
 
 // Time is driven by hand: the scenarios send the engine QTimerEvents with the
 // ids its accessors report, in the order the timer intervals imply. The real
@@ -21,17 +17,6 @@
 // engine kills its timers when it is destroyed at the end of the test.
 
 namespace {
-
-QStringList *capturedLines = nullptr;
-QtMessageHandler forwardHandler = nullptr;
-
-void captureDebugLines(QtMsgType type, const QMessageLogContext &context, const QString &text)
-{
-    if (capturedLines && type == QtDebugMsg)
-        capturedLines->append(text);
-    if (forwardHandler)
-        forwardHandler(type, context, text);
-}
 
 // A level as the game's documents provide it: every function of the scene
 // contract, each recording its call into one list that the test reads. The
@@ -91,30 +76,26 @@ class Flight
 public:
     explicit Flight(const QString &scene = QString())
     {
-        capturedLines = &lines;
-        QQmlComponent component(&qml);
-        component.setData(QString::fromLatin1(levelDocument).replace("SCENE", scene).toUtf8(),
-                          QUrl());
-        level.reset(qobject_cast<QQuickItem *>(component.create()));
-        if (!level)
-            qWarning() << component.errors();
+        level.reset(qobject_cast<QQuickItem *>(
+            createScene(qml, QString::fromLatin1(levelDocument).replace("SCENE", scene).toUtf8()).release()));
         engine.setRootObject(level.get());
         engine.levelReady();
         engine.findQmlObjects();
         plane = qobject_cast<QQuickItem *>(engine.currentAirplane());
     }
-    ~Flight() { capturedLines = nullptr; }
 
     bool loaded() const { return level && plane; }
 
     // Puts the aeroplane's centre on a point of the level.
     void placeCentre(qreal x, qreal y) { plane->setPosition(QPointF(x - 20, y - 10)); }
-
-    void deliver(int timerId)
+    // Places it and starts the engine timer.
+    void start(qreal x, qreal y)
     {
-        QTimerEvent event(timerId);
-        QCoreApplication::sendEvent(&engine, &event);
+        placeCentre(x, y);
+        engine.enableEngineTimer(true);
     }
+
+    void deliver(int timerId) { deliverTimers(&engine, {timerId}); }
     void step(int count = 1)
     {
         for (int i = 0; i < count; ++i)
@@ -163,6 +144,7 @@ public:
     {
         static const QRegularExpression played(QStringLiteral("^starts playing sound (\\d+)$"));
         QList<int> sounds;
+        const QStringList lines = debug.lines();
         for (qsizetype i = seenLines; i < lines.size(); ++i) {
             const QRegularExpressionMatch match = played.match(lines.at(i));
             if (match.hasMatch())
@@ -172,7 +154,7 @@ public:
         return sounds;
     }
 
-    QStringList lines;
+    DebugLines debug;
     QQmlEngine qml;
     std::unique_ptr<QQuickItem> level;
     Settings settings;
@@ -200,6 +182,10 @@ const QString rockCollision = QString(R"(Collision with  "obstructionRock"  at  
 
 // Sounds are observed through the bank's debug line "starts playing sound" N.
 #define COMPARE_SOUNDS(flight, ...) QCOMPARE((flight).takeSounds(), QList<int> __VA_ARGS__)
+// A flight over the given scene; the test fails unless its level loads.
+#define FLIGHT(name, ...)                                                                          \
+    Flight name{__VA_ARGS__};                                                                      \
+    QVERIFY(name.loaded())
 
 class GameStepTest : public QObject
 {
@@ -212,21 +198,16 @@ private slots:
     void initTestCase()
     {
         QLoggingCategory::setFilterRules(QStringLiteral("default.debug=true"));
-        forwardHandler = qInstallMessageHandler(captureDebugLines);
         // Sounds are seen only through the bank's debug line.
         Flight probe;
         probe.engine.playSound(0);
         COMPARE_SOUNDS(probe, {0});
     }
 
-    void cleanupTestCase() { qInstallMessageHandler(forwardHandler); }
-
     void hittingAnObstructionEndsTheFlightOnce()
     {
-        Flight flight{QString(R"(Rectangle { objectName: "obstructionRock"; x: 300; y: 200; width: 100; height: 100 })")};
-        QVERIFY(flight.loaded());
-        flight.placeCentre(100, 100);
-        flight.engine.enableEngineTimer(true);
+        FLIGHT(flight, QString(R"(Rectangle { objectName: "obstructionRock"; x: 300; y: 200; width: 100; height: 100 })"));
+        flight.start(100, 100);
         const int engineId = flight.engine.engineTimer();
         flight.step();
         QCOMPARE(flight.takeCalls(), QStringList{"groundWarning(false)"});
@@ -238,7 +219,7 @@ private slots:
                                                   "gameOver(false)"}));
         COMPARE_SOUNDS(flight, {6});
         QCOMPARE(flight.plane->opacity(), 0.0);
-        QVERIFY(flight.lines.contains(rockCollision));
+        QVERIFY(flight.debug.lines().contains(rockCollision));
         QCOMPARE(flight.engine.engineTimer(), 0);
         QCOMPARE(flight.engine.landingTimer(), 0);
         QCOMPARE(flight.engine.crashTimer(), 0);
@@ -254,12 +235,10 @@ private slots:
     {
         // Two rocks in front of the nose (the heading 0 points up), inside the
         // near zone, the centre (200, 300) in neither.
-        Flight flight{QString(R"(
+        FLIGHT(flight, QString(R"(
             Rectangle { objectName: "obstructionNear"; x: 190; y: 250; width: 20; height: 30 }
-            Rectangle { objectName: "obstructionNext"; x: 215; y: 260; width: 20; height: 20 })")};
-        QVERIFY(flight.loaded());
-        flight.placeCentre(200, 300);
-        flight.engine.enableEngineTimer(true);
+            Rectangle { objectName: "obstructionNext"; x: 215; y: 260; width: 20; height: 20 })"));
+        flight.start(200, 300);
         flight.step();
         QCOMPARE(flight.takeCalls(),
                  (QStringList{terrainWarning, "groundWarning(true)", "seatbeltsSign(true)"}));
@@ -314,8 +293,7 @@ private slots:
                                   .arg(290 + rock.y())
                                   .arg(rock.width())
                                   .arg(rock.height());
-        Flight flight{scene};
-        QVERIFY(flight.loaded());
+        FLIGHT(flight, scene);
         flight.placeCentre(200, 300);
         flight.plane->setProperty("angle", heading);
         flight.engine.enableEngineTimer(true);
@@ -330,12 +308,10 @@ private slots:
 
     void anObstructionAheadHidesLaterOnesForThatStep()
     {
-        Flight flight{QString(R"(
+        FLIGHT(flight, QString(R"(
             Rectangle { objectName: "obstructionAhead"; x: 190; y: 250; width: 20; height: 30 }
-            Rectangle { objectName: "obstructionUnder"; x: 150; y: 280; width: 100; height: 100 })")};
-        QVERIFY(flight.loaded());
-        flight.placeCentre(200, 300);
-        flight.engine.enableEngineTimer(true);
+            Rectangle { objectName: "obstructionUnder"; x: 150; y: 280; width: 100; height: 100 })"));
+        flight.start(200, 300);
         flight.step();
         QCOMPARE(flight.takeCalls(),
                  (QStringList{terrainWarning, "groundWarning(true)", "seatbeltsSign(true)"}));
@@ -344,16 +320,6 @@ private slots:
         flight.engine.currentObstructions().at(0)->setProperty("opacity", 0.0);
         flight.step();
         QCOMPARE(flight.takeCalls(), (QStringList{"explode(" + point(200, 310) + ')', "gameOver(false)"}));
-    }
-
-    void everyQuietStepClearsTheGroundWarning()
-    {
-        Flight flight{QString(QString())};
-        QVERIFY(flight.loaded());
-        flight.engine.enableEngineTimer(true);
-        flight.step(3);
-        QCOMPARE(flight.takeCalls(), QStringList(3, QStringLiteral("groundWarning(false)")));
-        COMPARE_SOUNDS(flight, {});
     }
 
     void obstructionsHitOnlyInsideTheirOutline_data()
@@ -413,11 +379,9 @@ private slots:
         QFETCH(QPointF, centre);
         QFETCH(bool, crash);
 
-        Flight flight{QString(scene)};
-        QVERIFY(flight.loaded());
+        FLIGHT(flight, scene);
         QCOMPARE(flight.engine.currentObstructions().size(), 1);
-        flight.placeCentre(centre.x(), centre.y());
-        flight.engine.enableEngineTimer(true);
+        flight.start(centre.x(), centre.y());
         flight.step();
         if (crash) {
             QCOMPARE(flight.takeCalls(),
@@ -435,13 +399,11 @@ private slots:
 
     void fadingAeroplaneMeetsNothing()
     {
-        Flight flight{QString(R"(
+        FLIGHT(flight, QString(R"(
             Item { objectName: "cloudBank"; x: 100; y: 100; width: 200; height: 200 }
-            Rectangle { objectName: "obstructionRock"; x: 150; y: 150; width: 100; height: 100 })")};
-        QVERIFY(flight.loaded());
+            Rectangle { objectName: "obstructionRock"; x: 150; y: 150; width: 100; height: 100 })"));
         flight.plane->setOpacity(0.5);
-        flight.placeCentre(200, 200);
-        flight.engine.enableEngineTimer(true);
+        flight.start(200, 200);
         flight.step();
         QCOMPARE(flight.takeCalls(), QStringList());
         QCOMPARE(flight.plane->opacity(), 0.5);
@@ -460,10 +422,8 @@ private slots:
 
     void stayingOnTheRunwayCompletesTheLanding()
     {
-        Flight flight{QString(landingStrip)};
-        QVERIFY(flight.loaded());
-        flight.placeCentre(300, 420);
-        flight.engine.enableEngineTimer(true);
+        FLIGHT(flight, landingStrip);
+        flight.start(300, 420);
         const int engineId = flight.engine.engineTimer();
         flight.step();
         // No timer ran while the obstructions were walked, so the quiet
@@ -494,35 +454,47 @@ private slots:
         QCOMPARE(flight.takeCalls(), QStringList());
     }
 
+    void leavingTheRunwayCancelsTheLanding_data()
+    {
+        QTest::addColumn<bool>("falling");
+        QTest::addColumn<QStringList>("calls");
+        QTest::newRow("in flight: the gear goes up") << false
+            << QStringList{"doLanding(false)", "groundWarning(false)", landingCancelled};
+        QTest::newRow("falling: the gear stays down, the sign on") << true << QStringList{landingCancelled};
+    }
+
     void leavingTheRunwayCancelsTheLanding()
     {
-        Flight flight{QString(landingStrip)};
-        QVERIFY(flight.loaded());
-        flight.placeCentre(300, 420);
-        flight.engine.enableEngineTimer(true);
+        QFETCH(bool, falling);
+        QFETCH(QStringList, calls);
+        FLIGHT(flight, landingStrip);
+        flight.start(300, 420);
+        if (falling)
+            flight.engine.startFreeFall();
         flight.step();
-        flight.takeCalls();
+        const QStringList before = falling ? QStringList{"doLanding(true)", "groundWarning(false)",
+                                                         "seatbeltsSign(true)"}
+                                           : QStringList{"groundWarning(false)"};
+        QCOMPARE(flight.takeCalls(), (before + QStringList{"doLanding(true)", "groundWarning(true)", landingWarning}));
         const int landingId = flight.engine.landingTimer();
 
         flight.placeCentre(300, 300);
         flight.step();
-        QCOMPARE(flight.takeCalls(),
-                 (QStringList{"doLanding(false)", "groundWarning(false)",
-                              landingCancelled}));
+        QCOMPARE(flight.takeCalls(), calls);
         QCOMPARE(flight.engine.landingTimer(), 0);
         QCOMPARE(flight.intervalOf(landingId), -1);
+        QCOMPARE(flight.engine.crashTimer() != 0, falling);
+        QCOMPARE(flight.engine.isSeatbeltsLit(), falling);
 
         flight.deliver(landingId);
         flight.step();
-        QCOMPARE(flight.takeCalls(), QStringList{"groundWarning(false)"});
+        QCOMPARE(flight.takeCalls(), falling ? QStringList() : QStringList(1, "groundWarning(false)"));
     }
 
     void freeFallEndsInACrash()
     {
-        Flight flight{QString(landingStrip)};
-        QVERIFY(flight.loaded());
-        flight.placeCentre(300, 100);
-        flight.engine.enableEngineTimer(true);
+        FLIGHT(flight, landingStrip);
+        flight.start(300, 100);
         flight.engine.startFreeFall();
         QCOMPARE(flight.takeCalls(),
                  (QStringList{"doLanding(true)", "groundWarning(false)", "seatbeltsSign(true)"}));
@@ -548,10 +520,8 @@ private slots:
 
     void aSecondFreeFallReplacesTheFirst()
     {
-        Flight flight{landingStrip};
-        QVERIFY(flight.loaded());
-        flight.placeCentre(300, 100);
-        flight.engine.enableEngineTimer(true);
+        FLIGHT(flight, landingStrip);
+        flight.start(300, 100);
         flight.engine.startFreeFall();
         const int firstId = flight.engine.crashTimer();
         flight.engine.startFreeFall();
@@ -567,26 +537,6 @@ private slots:
         flight.deliver(secondId);
         QCOMPARE(flight.takeCalls(),
                  (QStringList{"explode(" + point(300, 110) + ')', "gameOver(false)"}));
-    }
-
-    void leavingTheRunwayWhileFallingKeepsTheGearDown()
-    {
-        Flight flight{QString(landingStrip)};
-        QVERIFY(flight.loaded());
-        flight.placeCentre(300, 420);
-        flight.engine.enableEngineTimer(true);
-        flight.engine.startFreeFall();
-        flight.step();
-        QCOMPARE(flight.takeCalls(),
-                 (QStringList{"doLanding(true)", "groundWarning(false)", "seatbeltsSign(true)",
-                              "doLanding(true)", "groundWarning(true)",
-                              landingWarning}));
-        flight.placeCentre(300, 300);
-        flight.step();
-        QCOMPARE(flight.takeCalls(),
-                 QStringList{landingCancelled});
-        QVERIFY(flight.engine.crashTimer() != 0);
-        QVERIFY(flight.engine.isSeatbeltsLit());
     }
 
     void glidingOntoTheRunwayWhileFalling_data()
@@ -607,10 +557,8 @@ private slots:
         QFETCH(int, arrival);
         QFETCH(bool, dangerous);
 
-        Flight flight{QString(landingStrip)};
-        QVERIFY(flight.loaded());
-        flight.placeCentre(300, 300);
-        flight.engine.enableEngineTimer(true);
+        FLIGHT(flight, landingStrip);
+        flight.start(300, 300);
         flight.engine.startFreeFall();
         const int crashId = flight.engine.crashTimer();
         const int crashDue = flight.intervalOf(crashId);
@@ -677,10 +625,8 @@ private slots:
             QString(R"(Item { objectName: "cloudPuff"; x: 500; y: 100; width: %1; height: %2 })")
                 .arg(size.width())
                 .arg(size.height());
-        Flight flight{cloud};
-        QVERIFY(flight.loaded());
-        flight.placeCentre(500 + inCloud.x(), 100 + inCloud.y());
-        flight.engine.enableEngineTimer(true);
+        FLIGHT(flight, cloud);
+        flight.start(500 + inCloud.x(), 100 + inCloud.y());
         flight.step();
         if (entered) {
             QCOMPARE(flight.takeCalls(), (QStringList{"groundWarning(false)", "seatbeltsSign(true)"}));
@@ -699,7 +645,7 @@ private slots:
     void eachStepTakesAtMostOneLiveBuoy()
     {
         // Four buoys on one spot: a dead one and a faded one come first.
-        Flight flight{QString(R"(
+        FLIGHT(flight, QString(R"(
             Item { objectName: "buoyDead"; x: 600; y: 100; width: 30; height: 30; property bool isAlive: false
                    function explode() { level.record(["buoy", objectName]) } }
             Item { objectName: "buoyFaded"; x: 600; y: 100; width: 30; height: 30; opacity: 0; property bool isAlive: true
@@ -707,11 +653,9 @@ private slots:
             Item { objectName: "buoyFirst"; x: 600; y: 100; width: 30; height: 30; property bool isAlive: true
                    function explode() { level.record(["buoy", objectName]); isAlive = false } }
             Item { objectName: "buoySecond"; x: 600; y: 100; width: 30; height: 30; property bool isAlive: true
-                   function explode() { level.record(["buoy", objectName]); isAlive = false } })")};
-        QVERIFY(flight.loaded());
+                   function explode() { level.record(["buoy", objectName]); isAlive = false } })"));
         QCOMPARE(flight.engine.currentBuoys().size(), 4);
-        flight.placeCentre(615, 115);
-        flight.engine.enableEngineTimer(true);
+        flight.start(615, 115);
         flight.step();
         QCOMPARE(flight.takeCalls(), (QStringList{"groundWarning(false)", "buoy(\"buoyFirst\")"}));
         COMPARE_SOUNDS(flight, {5});
@@ -721,18 +665,6 @@ private slots:
         flight.step();
         QCOMPARE(flight.takeCalls(), QStringList{"groundWarning(false)"});
         COMPARE_SOUNDS(flight, {});
-    }
-
-    void enablingTwiceGivesOneStepStream()
-    {
-        Flight flight{QString(QString())};
-        QVERIFY(flight.loaded());
-        flight.engine.enableEngineTimer(true);
-        const int engineId = flight.engine.engineTimer();
-        flight.engine.enableEngineTimer(true);
-        QCOMPARE(flight.engine.engineTimer(), engineId);
-        QCOMPARE(flight.timersOfEngine(), 1);
-        QCOMPARE(flight.intervalOf(engineId), 80);
     }
 
     void aeroplaneGoneBeforeTheEndStillEndsTheFlight_data()
@@ -750,10 +682,8 @@ private slots:
         QFETCH(QString, ending);
         QFETCH(QList<int>, sounds);
 
-        Flight flight{QString(landingStrip)};
-        QVERIFY(flight.loaded());
-        flight.placeCentre(300, falling ? 300 : 420);
-        flight.engine.enableEngineTimer(true);
+        FLIGHT(flight, landingStrip);
+        flight.start(300, falling ? 300 : 420);
         if (falling)
             flight.engine.startFreeFall();
         else

@@ -73,9 +73,82 @@ public:
     explicit DurabilityTest(const TestEnvironment &environment) : env(environment) {}
 
 private slots:
-    void savedResultSurvivesAKillRightAfterTheCall();
-    void killedWhileWritingLeavesACompleteEarlierState();
-    void abandonedLockFileDoesNotStallTheNextSave();
+    void savedResultSurvivesAKillRightAfterTheCall()
+    {
+        QFile::remove(env.settingsFile());
+        QProcess child;
+        QVERIFY(startChild(child, saveRole, "saved"));
+        ::kill(pid_t(child.processId()), SIGKILL);
+        QVERIFY(child.waitForFinished(10000));
+        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+
+        QSettings store(env.settingsFile(), QSettings::IniFormat);
+        QCOMPARE(store.status(), QSettings::NoError);
+        QCOMPARE(store.value("Durable/level1_result").toInt(), 4321);
+        QCOMPARE(store.value("Durable/level1_passed").toBool(), true);
+        // The group's total is the level's best; the group has no level
+        // directory here, so it is not marked finished.
+        QCOMPARE(store.value("Durable_result").toInt(), 4321);
+    }
+
+    void killedWhileWritingLeavesACompleteEarlierState()
+    {
+        QFile::remove(env.settingsFile());
+        QRandomGenerator random(20261205);
+        qint64 roundsSeen = 0;
+        const int kills = 30;
+        for (int kill = 0; kill < kills; ++kill) {
+            QProcess child;
+            QVERIFY(startChild(child, writeRole, "writing"));
+            QThread::usleep(random.bounded(2000, 60000));
+            ::kill(pid_t(child.processId()), SIGKILL);
+            QVERIFY(child.waitForFinished(10000));
+            // A restart follows a kill only after a moment, even when scripted.
+            QThread::msleep(150);
+
+            QFile file(env.settingsFile());
+            QVERIFY2(file.exists(), "the settings file is gone");
+            QSettings store(env.settingsFile(), QSettings::IniFormat);
+            QCOMPARE(store.status(), QSettings::NoError);
+            const qint64 a = store.value("round_a").toLongLong();
+            // One round's keys, all present and all of the same round.
+            QVERIFY2(a >= 1, qPrintable(QStringLiteral("kill %1: no round stored").arg(kill)));
+            QCOMPARE(store.value("round_b").toLongLong(), a);
+            QCOMPARE(store.value("round_c").toLongLong(), a);
+            QCOMPARE(store.value("filler").toString(), QString(int(a % 97) * 40, QLatin1Char('x')));
+            // The Settings writes of that round or the one before.
+            const int result = store.value("Durable/level1_result").toInt();
+            QVERIFY2(result == a || result == a - 1 || a == 1,
+                     qPrintable(QStringLiteral("round %1, result %2").arg(a).arg(result)));
+            roundsSeen += a;
+        }
+        // A kill between writing the temporary file and renaming it leaves the
+        // temporary file behind; the next write goes to a new one.
+        const QStringList left = QDir(QFileInfo(env.settingsFile()).path()).entryList(QDir::Files);
+        qInfo("%d kills while writing, on average after %lld complete rounds; files left: %s", kills,
+              roundsSeen / kills, qPrintable(left.join(' ')));
+    }
+
+    void abandonedLockFileDoesNotStallTheNextSave()
+    {
+        // What a kill while taking the lock leaves: an empty lock file. Qt alone
+        // would wait until it is 30 s old, longer than startChild waits.
+        QFile::remove(env.settingsFile());
+        QVERIFY(QDir().mkpath(QFileInfo(env.settingsFile()).path()));
+        QFile lock(env.settingsFile() + ".lock");
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.close();
+        QVERIFY(lock.open(QIODevice::ReadWrite));
+        QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-5), QFileDevice::FileModificationTime));
+        lock.close();
+
+        QProcess child;
+        QVERIFY(startChild(child, saveRole, "saved"));
+        ::kill(pid_t(child.processId()), SIGKILL);
+        QVERIFY(child.waitForFinished(10000));
+        QSettings store(env.settingsFile(), QSettings::IniFormat);
+        QCOMPARE(store.value("Durable/level1_result").toInt(), 4321);
+    }
 
 private:
     // Starts this program in a child role with the test's settings store and
@@ -102,83 +175,6 @@ bool DurabilityTest::startChild(QProcess &child, const char *role, const QByteAr
             return false;
     }
     return child.readLine().trimmed() == readyLine;
-}
-
-void DurabilityTest::savedResultSurvivesAKillRightAfterTheCall()
-{
-    QFile::remove(env.settingsFile());
-    QProcess child;
-    QVERIFY(startChild(child, saveRole, "saved"));
-    ::kill(pid_t(child.processId()), SIGKILL);
-    QVERIFY(child.waitForFinished(10000));
-    QCOMPARE(child.exitStatus(), QProcess::CrashExit);
-
-    QSettings store(env.settingsFile(), QSettings::IniFormat);
-    QCOMPARE(store.status(), QSettings::NoError);
-    QCOMPARE(store.value("Durable/level1_result").toInt(), 4321);
-    QCOMPARE(store.value("Durable/level1_passed").toBool(), true);
-    // The group's total is the level's best; the group has no level
-    // directory here, so it is not marked finished.
-    QCOMPARE(store.value("Durable_result").toInt(), 4321);
-}
-
-void DurabilityTest::killedWhileWritingLeavesACompleteEarlierState()
-{
-    QFile::remove(env.settingsFile());
-    QRandomGenerator random(20261205);
-    qint64 roundsSeen = 0;
-    const int kills = 30;
-    for (int kill = 0; kill < kills; ++kill) {
-        QProcess child;
-        QVERIFY(startChild(child, writeRole, "writing"));
-        QThread::usleep(random.bounded(2000, 60000));
-        ::kill(pid_t(child.processId()), SIGKILL);
-        QVERIFY(child.waitForFinished(10000));
-        // A restart follows a kill only after a moment, even when scripted.
-        QThread::msleep(150);
-
-        QFile file(env.settingsFile());
-        QVERIFY2(file.exists(), "the settings file is gone");
-        QSettings store(env.settingsFile(), QSettings::IniFormat);
-        QCOMPARE(store.status(), QSettings::NoError);
-        const qint64 a = store.value("round_a").toLongLong();
-        // One round's keys, all present and all of the same round.
-        QVERIFY2(a >= 1, qPrintable(QStringLiteral("kill %1: no round stored").arg(kill)));
-        QCOMPARE(store.value("round_b").toLongLong(), a);
-        QCOMPARE(store.value("round_c").toLongLong(), a);
-        QCOMPARE(store.value("filler").toString(), QString(int(a % 97) * 40, QLatin1Char('x')));
-        // The Settings writes of that round or the one before.
-        const int result = store.value("Durable/level1_result").toInt();
-        QVERIFY2(result == a || result == a - 1 || a == 1,
-                 qPrintable(QStringLiteral("round %1, result %2").arg(a).arg(result)));
-        roundsSeen += a;
-    }
-    // A kill between writing the temporary file and renaming it leaves the
-    // temporary file behind; the next write goes to a new one.
-    const QStringList left = QDir(QFileInfo(env.settingsFile()).path()).entryList(QDir::Files);
-    qInfo("%d kills while writing, on average after %lld complete rounds; files left: %s", kills,
-          roundsSeen / kills, qPrintable(left.join(' ')));
-}
-
-void DurabilityTest::abandonedLockFileDoesNotStallTheNextSave()
-{
-    // What a kill while taking the lock leaves: an empty lock file. Qt alone
-    // would wait until it is 30 s old, longer than startChild waits.
-    QFile::remove(env.settingsFile());
-    QVERIFY(QDir().mkpath(QFileInfo(env.settingsFile()).path()));
-    QFile lock(env.settingsFile() + ".lock");
-    QVERIFY(lock.open(QIODevice::WriteOnly));
-    lock.close();
-    QVERIFY(lock.open(QIODevice::ReadWrite));
-    QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-5), QFileDevice::FileModificationTime));
-    lock.close();
-
-    QProcess child;
-    QVERIFY(startChild(child, saveRole, "saved"));
-    ::kill(pid_t(child.processId()), SIGKILL);
-    QVERIFY(child.waitForFinished(10000));
-    QSettings store(env.settingsFile(), QSettings::IniFormat);
-    QCOMPARE(store.value("Durable/level1_result").toInt(), 4321);
 }
 
 int main(int argc, char *argv[])

@@ -1,29 +1,23 @@
 // Runs one fuzz target's checks over its seed corpus and over every input
 // that once made it fail, so that the findings stay fixed in the ordinary
 // (and the sanitizer) test run without a fuzzer.
+#include "common/debuglines.h"
+
 #include <QDir>
 #include <QtTest>
 
 #include <cstdint>
+#include <memory>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size);
-
-namespace {
-
-void swallowDebug(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (type != QtDebugMsg)
-        qt_message_output(type, context, message);
-}
-
-} // namespace
 
 class FuzzReplayTest : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { qInstallMessageHandler(swallowDebug); }
+    void initTestCase() { quiet = std::make_unique<QuietDebug>(); }
+    void cleanupTestCase() { quiet.reset(); }
 
     void everyKnownInputPassesTheTargetsChecks_data()
     {
@@ -57,6 +51,9 @@ private slots:
                                         size_t(bytes.size())),
                  0);
     }
+
+private:
+    std::unique_ptr<QuietDebug> quiet;
 };
 
 QTEST_GUILESS_MAIN(FuzzReplayTest)

@@ -5,17 +5,14 @@
 // may crash; a sanitizer build turns any memory or undefined-behaviour fault
 // on the way into a failure.
 #include "common/debuglines.h"
+#include "common/scene.h"
 #include "common/testenvironment.h"
-#include "engine/gameengine.h"
 #include "persistence/settings.h"
 
 #include <QJSValue>
 #include <QMetaMethod>
-#include <QQmlComponent>
 #include <QQmlContext>
-#include <QQmlEngine>
 #include <QQuickItem>
-#include <QTimerEvent>
 
 #include <cmath>
 #include <limits>
@@ -146,37 +143,40 @@ QtObject {
 }
 )";
 
-void writeFile(const QString &path, const QByteArray &content)
+// An engine wired to a root document (with or without its steering item)
+// showing the given level, as start-up and the flight screen wire them.
+struct Scene
 {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
+    Settings settings;
+    GameEngine engine{nullptr, &settings};
+    QQmlEngine qml;
+    std::unique_ptr<QQuickItem> root;
 
-void deliver(GameEngine &engine, int timerId)
-{
-    if (timerId == 0)
-        return;
-    QTimerEvent event(timerId);
-    QCoreApplication::sendEvent(&engine, &event);
-}
+    Scene() { qml.rootContext()->setContextProperty("GameEngine", &engine); }
+    ~Scene() { engine.enableEngineTimer(false); }
 
-void deliverAll(GameEngine &engine, const QList<int> &ids)
-{
-    for (int id : ids)
-        deliver(engine, id);
-}
-
-QList<int> timerIds(const GameEngine &engine)
-{
-    return {engine.engineTimer(), engine.landingTimer(), engine.crashTimer(), engine.steerTimer()};
-}
-
-void swallowDebug(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (type != QtDebugMsg)
-        qt_message_output(type, context, message);
-}
+    bool load(const QString &directory, const QString &level, bool withSteer, bool findAll = true)
+    {
+        QQmlComponent component(&qml);
+        component.setData(QByteArray(rootSource).replace("STEER", withSteer ? steerSource : ""),
+                          QUrl::fromLocalFile(directory + "/root.qml"));
+        root.reset(qobject_cast<QQuickItem *>(component.create()));
+        if (!root) {
+            qWarning() << component.errors();
+            return false;
+        }
+        // Loading from a local file is synchronous; a broken one leaves no item.
+        root->setProperty("levelSource", QUrl::fromLocalFile(level));
+        QCoreApplication::processEvents();
+        engine.setRootObject(root.get());
+        engine.findSteer();
+        if (findAll) {
+            engine.levelReady();
+            engine.findQmlObjects();
+        }
+        return true;
+    }
+};
 
 } // namespace
 
@@ -188,343 +188,273 @@ public:
     explicit HostileScenesTest(const TestEnvironment &) {}
 
 private slots:
-    void initTestCase();
-    void brokenLevelDocumentLeavesTheEngineIdle();
-    void levelWithoutAeroplaneAndRootWithoutSteeringItem();
-    void sceneObjectsDestroyedWithoutTheClearingCalls_data();
-    void sceneObjectsDestroyedWithoutTheClearingCalls();
-    void hostileAeroplaneValuesNeitherHangNorCrash_data();
-    void hostileAeroplaneValuesNeitherHangNorCrash();
-    void randomCallsFromQmlWithArgumentsOfEveryType();
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        levelFile = dir.filePath("Level.qml");
+        brokenFile = dir.filePath("Broken.qml");
+        planelessFile = dir.filePath("Planeless.qml");
+        QVERIFY(writeFile(levelFile, levelSource));
+        // An unknown type, a missing brace and a property of no type.
+        QVERIFY(writeFile(brokenFile, "import QtQuick\nItem { objectName: \"gameLevel\"\n NoSuchType { }\n "
+                                      "property nonsense x: \n"));
+        QVERIFY(writeFile(planelessFile, QByteArray(levelSource).replace("objectName: \"airplane\"",
+                                                                         "objectName: \"glider\"")));
+    }
+
+    void brokenLevelDocumentLeavesTheEngineIdle()
+    {
+        DebugLines debug;
+        Scene scene;
+        QVERIFY(scene.load(dir.path(), brokenFile, true));
+        QVERIFY(scene.root->property("level").value<QObject *>() == nullptr);
+        GameEngine &engine = scene.engine;
+        engine.enableEngineTimer(true);
+        engine.handleAcc(1.0, -2.0, 9.0);
+        engine.adjustFlight();
+        engine.startFreeFall();
+        deliverTimers(engine);
+        engine.saveResult(true, 100);
+
+        QVERIFY(debug.lines().contains("no level found after load!"));
+        QVERIFY(debug.lines().contains("ship missing"));
+        QCOMPARE(engine.isReady().toBool(), false);
+        QCOMPARE(engine.crashTimer(), 0);
+        // The result of the level is stored even though the scene is broken.
+        QCOMPARE(engine.getResult("g/l").toInt(), 100);
+    }
+
+    void levelWithoutAeroplaneAndRootWithoutSteeringItem()
+    {
+        DebugLines debug;
+        Scene scene;
+        QVERIFY(scene.load(dir.path(), planelessFile, false));
+        QVERIFY(scene.root->property("level").value<QObject *>() != nullptr);
+        GameEngine &engine = scene.engine;
+        QVERIFY(engine.isReady().toBool());
+        QVERIFY(!engine.currentAirplane());
+        QVERIFY(!engine.currentSteer());
+        QCOMPARE(engine.currentLandings().size(), 1);
+
+        engine.enableEngineTimer(true);
+        engine.handleAcc(3.0, 1.0, 9.0);
+        QVERIFY(engine.steerTimer() != 0);
+        for (int frame = 0; frame < 50; ++frame) {
+            engine.adjustFlight();
+            deliverTimers(engine);
+        }
+        engine.startFreeFall();
+        engine.refreshSteer();
+
+        QVERIFY(debug.lines().contains("no steer found in the game"));
+        QCOMPARE(debug.lines().count("ship missing"), 50);
+        QCOMPARE(engine.landingTimer(), 0);
+        QCOMPARE(engine.crashTimer(), 0);
+    }
+
+    void sceneObjectsDestroyedWithoutTheClearingCalls_data()
+    {
+        QTest::addColumn<QStringList>("destroyed");
+        QTest::newRow("the whole level") << QStringList{"gameLevel"};
+        QTest::newRow("the aeroplane in flight") << QStringList{"airplane"};
+        QTest::newRow("runway, obstruction, cloud and buoy")
+            << QStringList{"landing1", "obstruction1", "cloud1", "buoy1"};
+        QTest::newRow("the steering item") << QStringList{"steer"};
+        QTest::newRow("everything, root included") << QStringList{"root"};
+    }
+
+    void sceneObjectsDestroyedWithoutTheClearingCalls()
+    {
+        QFETCH(QStringList, destroyed);
+        Scene scene;
+        QVERIFY(scene.load(dir.path(), levelFile, true));
+        GameEngine &engine = scene.engine;
+        std::unique_ptr<QQuickItem> &root = scene.root;
+        QVERIFY(engine.currentAirplane());
+        QVERIFY(engine.currentSteer());
+
+        // In flight: engine timer, steering timer, a landing under way and a free fall.
+        engine.enableEngineTimer(true);
+        engine.handleAcc(2.0, 1.0, 9.5);
+        auto *plane = qobject_cast<QQuickItem *>(engine.currentAirplane());
+        plane->setPosition(QPointF(380, 290));
+        deliverTimers(&engine, {engine.engineTimer()});
+        QVERIFY(engine.landingTimer() != 0);
+        engine.startFreeFall();
+        QVERIFY(engine.crashTimer() != 0);
+        for (int frame = 0; frame < 5; ++frame)
+            engine.adjustFlight();
+        const QList<int> idsBefore = timerIds(engine);
+
+        for (const QString &name : destroyed) {
+            if (name == "root") {
+                root.reset();
+            } else if (name == "gameLevel") {
+                // As the game drops a level: its loader lets go of the document.
+                root->setProperty("levelSource", QString());
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            } else {
+                QObject *victim = root->findChild<QObject *>(name);
+                QVERIFY2(victim, qPrintable(name));
+                delete victim;
+            }
+        }
+        // What is gone reads as null, never as a dangling pointer.
+        const bool levelGone = destroyed.contains("gameLevel") || destroyed.contains("root");
+        QCOMPARE(engine.currentLevel() == nullptr, levelGone);
+        QCOMPARE(engine.currentAirplane() == nullptr, levelGone || destroyed.contains("airplane"));
+        if (levelGone || destroyed.contains("landing1"))
+            for (QObject *object : engine.currentObstructions() + engine.currentBuoys())
+                QCOMPARE(object, nullptr);
+
+        // The engine keeps going on what is left.
+        for (int frame = 0; frame < 20; ++frame) {
+            engine.adjustFlight();
+            engine.refreshSteer();
+            deliverTimers(&engine, idsBefore);
+            deliverTimers(engine);
+        }
+        engine.handleAcc(-3.0, 2.0, 8.0);
+        deliverTimers(engine);
+        engine.startFreeFall();
+        engine.activationChangeFiltered();
+        engine.saveResult(true, 5);
+        (void)engine.getCurrentResult();
+        (void)engine.isReady();
+        engine.findQmlObjects();
+        deliverTimers(engine);
+        engine.clearQmlObjects();
+        engine.levelFinished();
+        QVERIFY(!engine.currentAirplane());
+        QCOMPARE(engine.isReady().toBool(), false);
+        engine.enableEngineTimer(false);
+        QCOMPARE(engine.engineTimer(), 0);
+    }
+
+    void hostileAeroplaneValuesNeitherHangNorCrash_data()
+    {
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<QVariant>("value");
+        const double inf = std::numeric_limits<double>::infinity();
+        // A heading this far out once kept the turn loop going for ever.
+        QTest::newRow("heading 1e308") << "angle" << QVariant(1e308);
+        QTest::newRow("heading -infinity") << "angle" << QVariant(-inf);
+        QTest::newRow("heading infinity") << "angle" << QVariant(inf);
+        QTest::newRow("heading NaN") << "angle" << QVariant(std::nan(""));
+        QTest::newRow("heading 1e9") << "angle" << QVariant(1e9);
+        // fps times petrolTime once overflowed an int.
+        QTest::newRow("fps and petrol time at the int limit") << "fps+petrolTime" << QVariant(2147483647);
+        QTest::newRow("fps 0") << "fps" << QVariant(0);
+        QTest::newRow("landing time at the int limit") << "landingTime" << QVariant(2147483647);
+        QTest::newRow("negative landing time") << "landingTime" << QVariant(-5);
+        QTest::newRow("resistance 0") << "resistanceFactor" << QVariant(0);
+        QTest::newRow("speed infinity") << "speed" << QVariant(inf);
+        QTest::newRow("size 1e9") << "width+height" << QVariant(1e9);
+    }
+
+    void hostileAeroplaneValuesNeitherHangNorCrash()
+    {
+        QFETCH(QString, property);
+        QFETCH(QVariant, value);
+        Scene scene;
+        QVERIFY(scene.load(dir.path(), levelFile, true));
+        GameEngine &engine = scene.engine;
+        QObject *plane = engine.currentAirplane();
+        QVERIFY(plane);
+        for (const QString &name : property.split('+'))
+            QVERIFY(plane->setProperty(qPrintable(name), value));
+
+        {
+            const QuietDebug quiet;
+            engine.enableEngineTimer(true);
+            engine.handleAcc(2.0, 1.0, 9.5);
+            // Enough frames to burn the tank of 2 s at 25 fps and start the fall.
+            for (int frame = 0; frame < 60; ++frame) {
+                engine.adjustFlight();
+                deliverTimers(engine);
+            }
+            engine.startFreeFall();
+            deliverTimers(engine);
+        }
+        engine.enableEngineTimer(false);
+        QCOMPARE(engine.engineTimer(), 0);
+    }
+
+    void randomCallsFromQmlWithArgumentsOfEveryType()
+    {
+        Scene scene;
+        QVERIFY(scene.load(dir.path(), levelFile, true, false));
+        GameEngine &engine = scene.engine;
+        QQmlEngine &qml = scene.qml;
+        std::unique_ptr<QQuickItem> &root = scene.root;
+        QObject::connect(root.get(), SIGNAL(levelReady()), &engine, SLOT(levelReady()));
+
+        QQmlComponent callerComponent(&qml);
+        callerComponent.setData(QByteArray(callerSource)
+                                    .replace("\"LEVEL\"", '"' + QUrl::fromLocalFile(levelFile).toEncoded() + '"')
+                                    .replace("\"BROKEN\"", '"' + QUrl::fromLocalFile(brokenFile).toEncoded() + '"'),
+                                QUrl::fromLocalFile(dir.filePath("caller.qml")));
+        std::unique_ptr<QObject> caller(callerComponent.create());
+        QVERIFY2(caller, qPrintable(callerComponent.errorString()));
+
+        // Every method of the engine's own table that QML can reach.
+        QVariantList methods;
+        const QMetaObject &meta = GameEngine::staticMetaObject;
+        for (int i = meta.methodOffset(); i < meta.methodCount(); ++i) {
+            const QMetaMethod method = meta.method(i);
+            if (method.access() != QMetaMethod::Public)
+                continue;
+            methods.append(QVariantMap{{"name", QString::fromLatin1(method.name())},
+                                       {"count", method.parameterCount()}});
+        }
+        QVERIFY(methods.size() >= 30);
+
+        // The debug lines of 10,000 calls would drown the log.
+        auto quiet = std::make_unique<QuietDebug>();
+        caller->setProperty("state", 20261205);
+        const QJSValue jsEngine = qml.toScriptValue<QObject *>(&engine);
+        const QJSValue jsMethods = qml.toScriptValue(methods);
+        const QJSValue jsRoot = qml.toScriptValue<QObject *>(root.get());
+        while (caller->property("calls").toInt() < 10000) {
+            QVariant result;
+            QVERIFY(QMetaObject::invokeMethod(caller.get(), "run", Q_RETURN_ARG(QVariant, result),
+                                              Q_ARG(QVariant, QVariant::fromValue(jsEngine)),
+                                              Q_ARG(QVariant, QVariant::fromValue(jsMethods)),
+                                              Q_ARG(QVariant, QVariant::fromValue(jsRoot)),
+                                              Q_ARG(QVariant, 500)));
+            // Between batches the timers fire, by hand and from the event loop.
+            deliverTimers(engine);
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        quiet.reset();
+        const int calls = caller->property("calls").toInt();
+        qInfo() << "random calls:" << calls << "thrown:" << caller->property("thrown").toInt();
+        QVERIFY(calls >= 10000);
+
+        // Still a working engine: a fresh level flies.
+        engine.clearQmlObjects();
+        engine.levelFinished();
+        root->setProperty("levelSource", QString());
+        root->setProperty("levelSource", QUrl::fromLocalFile(levelFile));
+        QCoreApplication::processEvents();
+        engine.levelReady();
+        engine.findQmlObjects();
+        QObject *plane = engine.currentAirplane();
+        QVERIFY(plane);
+        const qreal before = plane->property("realX").toReal();
+        engine.adjustFlight();
+        QVERIFY(plane->property("realX").toReal() != before);
+        engine.enableEngineTimer(false);
+        QCOMPARE(engine.engineTimer(), 0);
+    }
 
 private:
-    // A root document (with or without steering item) showing the given level.
-    std::unique_ptr<QQuickItem> loadScene(QQmlEngine &qml, const QString &levelFile, bool withSteer);
-    void waitForLevel(QQuickItem *root);
-
     QTemporaryDir dir;
     QString levelFile;
     QString brokenFile;
     QString planelessFile;
 };
-
-void HostileScenesTest::initTestCase()
-{
-    QVERIFY(dir.isValid());
-    levelFile = dir.filePath("Level.qml");
-    brokenFile = dir.filePath("Broken.qml");
-    planelessFile = dir.filePath("Planeless.qml");
-    writeFile(levelFile, levelSource);
-    // An unknown type, a missing brace and a property of no type.
-    writeFile(brokenFile, "import QtQuick\nItem { objectName: \"gameLevel\"\n NoSuchType { }\n "
-                          "property nonsense x: \n");
-    writeFile(planelessFile,
-              QByteArray(levelSource).replace("objectName: \"airplane\"", "objectName: \"glider\""));
-}
-
-std::unique_ptr<QQuickItem> HostileScenesTest::loadScene(QQmlEngine &qml, const QString &level,
-                                                         bool withSteer)
-{
-    QQmlComponent component(&qml);
-    component.setData(QByteArray(rootSource).replace("STEER", withSteer ? steerSource : ""),
-                      QUrl::fromLocalFile(dir.filePath("root.qml")));
-    std::unique_ptr<QQuickItem> root(qobject_cast<QQuickItem *>(component.create()));
-    if (!root) {
-        qWarning() << component.errors();
-        return root;
-    }
-    root->setProperty("levelSource", QUrl::fromLocalFile(level));
-    waitForLevel(root.get());
-    return root;
-}
-
-void HostileScenesTest::waitForLevel(QQuickItem *root)
-{
-    // Loading from a local file is synchronous; a broken one leaves no item.
-    QCoreApplication::processEvents();
-    Q_UNUSED(root);
-}
-
-void HostileScenesTest::brokenLevelDocumentLeavesTheEngineIdle()
-{
-    Settings settings;
-    GameEngine engine(nullptr, &settings);
-    QQmlEngine qml;
-    qml.rootContext()->setContextProperty("GameEngine", &engine);
-    std::unique_ptr<QQuickItem> root = loadScene(qml, brokenFile, true);
-    QVERIFY(root);
-    QVERIFY(root->property("level").value<QObject *>() == nullptr);
-
-    DebugLines debug;
-    engine.setRootObject(root.get());
-    engine.findSteer();
-    engine.levelReady();
-    engine.findQmlObjects();
-    engine.enableEngineTimer(true);
-    engine.handleAcc(1.0, -2.0, 9.0);
-    engine.adjustFlight();
-    engine.startFreeFall();
-    deliverAll(engine, timerIds(engine));
-    engine.saveResult(true, 100);
-
-    QVERIFY(debug.lines().contains("no level found after load!"));
-    QVERIFY(debug.lines().contains("ship missing"));
-    QCOMPARE(engine.isReady().toBool(), false);
-    QCOMPARE(engine.crashTimer(), 0);
-    // The result of the level is stored even though the scene is broken.
-    QCOMPARE(engine.getResult("g/l").toInt(), 100);
-    engine.enableEngineTimer(false);
-}
-
-void HostileScenesTest::levelWithoutAeroplaneAndRootWithoutSteeringItem()
-{
-    Settings settings;
-    GameEngine engine(nullptr, &settings);
-    QQmlEngine qml;
-    qml.rootContext()->setContextProperty("GameEngine", &engine);
-    std::unique_ptr<QQuickItem> root = loadScene(qml, planelessFile, false);
-    QVERIFY(root);
-    QVERIFY(root->property("level").value<QObject *>() != nullptr);
-
-    DebugLines debug;
-    engine.setRootObject(root.get());
-    engine.findSteer();
-    engine.levelReady();
-    engine.findQmlObjects();
-    QVERIFY(engine.isReady().toBool());
-    QVERIFY(!engine.currentAirplane());
-    QVERIFY(!engine.currentSteer());
-    QCOMPARE(engine.currentLandings().size(), 1);
-
-    engine.enableEngineTimer(true);
-    engine.handleAcc(3.0, 1.0, 9.0);
-    QVERIFY(engine.steerTimer() != 0);
-    for (int frame = 0; frame < 50; ++frame) {
-        engine.adjustFlight();
-        deliverAll(engine, timerIds(engine));
-    }
-    engine.startFreeFall();
-    engine.refreshSteer();
-
-    QVERIFY(debug.lines().contains("no steer found in the game"));
-    QCOMPARE(debug.lines().count("ship missing"), 50);
-    QCOMPARE(engine.landingTimer(), 0);
-    QCOMPARE(engine.crashTimer(), 0);
-    engine.enableEngineTimer(false);
-}
-
-void HostileScenesTest::sceneObjectsDestroyedWithoutTheClearingCalls_data()
-{
-    QTest::addColumn<QStringList>("destroyed");
-    QTest::newRow("the whole level") << QStringList{"gameLevel"};
-    QTest::newRow("the aeroplane in flight") << QStringList{"airplane"};
-    QTest::newRow("runway, obstruction, cloud and buoy")
-        << QStringList{"landing1", "obstruction1", "cloud1", "buoy1"};
-    QTest::newRow("the steering item") << QStringList{"steer"};
-    QTest::newRow("everything, root included") << QStringList{"root"};
-}
-
-void HostileScenesTest::sceneObjectsDestroyedWithoutTheClearingCalls()
-{
-    QFETCH(QStringList, destroyed);
-    Settings settings;
-    GameEngine engine(nullptr, &settings);
-    QQmlEngine qml;
-    qml.rootContext()->setContextProperty("GameEngine", &engine);
-    std::unique_ptr<QQuickItem> root = loadScene(qml, levelFile, true);
-    QVERIFY(root);
-
-    engine.setRootObject(root.get());
-    engine.findSteer();
-    engine.levelReady();
-    engine.findQmlObjects();
-    QVERIFY(engine.currentAirplane());
-    QVERIFY(engine.currentSteer());
-
-    // In flight: engine timer, steering timer, a landing under way and a free fall.
-    engine.enableEngineTimer(true);
-    engine.handleAcc(2.0, 1.0, 9.5);
-    auto *plane = qobject_cast<QQuickItem *>(engine.currentAirplane());
-    plane->setPosition(QPointF(380, 290));
-    deliver(engine, engine.engineTimer());
-    QVERIFY(engine.landingTimer() != 0);
-    engine.startFreeFall();
-    QVERIFY(engine.crashTimer() != 0);
-    for (int frame = 0; frame < 5; ++frame)
-        engine.adjustFlight();
-    const QList<int> idsBefore = timerIds(engine);
-
-    for (const QString &name : destroyed) {
-        if (name == "root") {
-            root.reset();
-        } else if (name == "gameLevel") {
-            // As the game drops a level: its loader lets go of the document.
-            root->setProperty("levelSource", QString());
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        } else {
-            QObject *victim = root->findChild<QObject *>(name);
-            QVERIFY2(victim, qPrintable(name));
-            delete victim;
-        }
-    }
-    if (destroyed.contains("gameLevel"))
-        QVERIFY(!engine.currentLevel());
-
-    // The engine keeps going on what is left.
-    for (int frame = 0; frame < 20; ++frame) {
-        engine.adjustFlight();
-        engine.refreshSteer();
-        deliverAll(engine, idsBefore);
-        deliverAll(engine, timerIds(engine));
-    }
-    engine.handleAcc(-3.0, 2.0, 8.0);
-    deliverAll(engine, timerIds(engine));
-    engine.startFreeFall();
-    engine.activationChangeFiltered();
-    engine.saveResult(true, 5);
-    (void)engine.getCurrentResult();
-    (void)engine.isReady();
-    engine.findQmlObjects();
-    deliverAll(engine, timerIds(engine));
-    engine.clearQmlObjects();
-    engine.levelFinished();
-    QVERIFY(!engine.currentAirplane());
-    QCOMPARE(engine.isReady().toBool(), false);
-    engine.enableEngineTimer(false);
-    QCOMPARE(engine.engineTimer(), 0);
-}
-
-void HostileScenesTest::hostileAeroplaneValuesNeitherHangNorCrash_data()
-{
-    QTest::addColumn<QString>("property");
-    QTest::addColumn<QVariant>("value");
-    const double inf = std::numeric_limits<double>::infinity();
-    // A heading this far out once kept the turn loop going for ever.
-    QTest::newRow("heading 1e308") << "angle" << QVariant(1e308);
-    QTest::newRow("heading -infinity") << "angle" << QVariant(-inf);
-    QTest::newRow("heading infinity") << "angle" << QVariant(inf);
-    QTest::newRow("heading NaN") << "angle" << QVariant(std::nan(""));
-    QTest::newRow("heading 1e9") << "angle" << QVariant(1e9);
-    // fps times petrolTime once overflowed an int.
-    QTest::newRow("fps and petrol time at the int limit") << "fps+petrolTime" << QVariant(2147483647);
-    QTest::newRow("fps 0") << "fps" << QVariant(0);
-    QTest::newRow("landing time at the int limit") << "landingTime" << QVariant(2147483647);
-    QTest::newRow("negative landing time") << "landingTime" << QVariant(-5);
-    QTest::newRow("resistance 0") << "resistanceFactor" << QVariant(0);
-    QTest::newRow("speed infinity") << "speed" << QVariant(inf);
-    QTest::newRow("size 1e9") << "width+height" << QVariant(1e9);
-}
-
-void HostileScenesTest::hostileAeroplaneValuesNeitherHangNorCrash()
-{
-    QFETCH(QString, property);
-    QFETCH(QVariant, value);
-    Settings settings;
-    GameEngine engine(nullptr, &settings);
-    QQmlEngine qml;
-    qml.rootContext()->setContextProperty("GameEngine", &engine);
-    std::unique_ptr<QQuickItem> root = loadScene(qml, levelFile, true);
-    QVERIFY(root);
-    engine.setRootObject(root.get());
-    engine.findSteer();
-    engine.levelReady();
-    engine.findQmlObjects();
-    QObject *plane = engine.currentAirplane();
-    QVERIFY(plane);
-    for (const QString &name : property.split('+'))
-        QVERIFY(plane->setProperty(qPrintable(name), value));
-
-    const QtMessageHandler previous = qInstallMessageHandler(swallowDebug);
-    engine.enableEngineTimer(true);
-    engine.handleAcc(2.0, 1.0, 9.5);
-    // Enough frames to burn the tank of 2 s at 25 fps and start the fall.
-    for (int frame = 0; frame < 60; ++frame) {
-        engine.adjustFlight();
-        deliverAll(engine, timerIds(engine));
-    }
-    engine.startFreeFall();
-    deliverAll(engine, timerIds(engine));
-    qInstallMessageHandler(previous);
-    engine.enableEngineTimer(false);
-    QCOMPARE(engine.engineTimer(), 0);
-}
-
-void HostileScenesTest::randomCallsFromQmlWithArgumentsOfEveryType()
-{
-    Settings settings;
-    GameEngine engine(nullptr, &settings);
-    QQmlEngine qml;
-    qml.rootContext()->setContextProperty("GameEngine", &engine);
-
-    const QString rootFile = dir.filePath("randomroot.qml");
-    writeFile(rootFile, QByteArray(rootSource).replace("STEER", steerSource));
-    QQmlComponent rootComponent(&qml, QUrl::fromLocalFile(rootFile));
-    std::unique_ptr<QQuickItem> root(qobject_cast<QQuickItem *>(rootComponent.create()));
-    QVERIFY2(root, qPrintable(rootComponent.errorString()));
-    root->setProperty("levelSource", QUrl::fromLocalFile(levelFile));
-    QObject::connect(root.get(), SIGNAL(levelReady()), &engine, SLOT(levelReady()));
-    engine.setRootObject(root.get());
-    engine.findSteer();
-
-    QQmlComponent callerComponent(&qml);
-    callerComponent.setData(QByteArray(callerSource)
-                                .replace("\"LEVEL\"", '"' + QUrl::fromLocalFile(levelFile).toEncoded() + '"')
-                                .replace("\"BROKEN\"", '"' + QUrl::fromLocalFile(brokenFile).toEncoded() + '"'),
-                            QUrl::fromLocalFile(dir.filePath("caller.qml")));
-    std::unique_ptr<QObject> caller(callerComponent.create());
-    QVERIFY2(caller, qPrintable(callerComponent.errorString()));
-
-    // Every method of the engine's own table that QML can reach.
-    QVariantList methods;
-    const QMetaObject &meta = GameEngine::staticMetaObject;
-    for (int i = meta.methodOffset(); i < meta.methodCount(); ++i) {
-        const QMetaMethod method = meta.method(i);
-        if (method.access() != QMetaMethod::Public)
-            continue;
-        methods.append(QVariantMap{{"name", QString::fromLatin1(method.name())},
-                                   {"count", method.parameterCount()}});
-    }
-    QVERIFY(methods.size() >= 30);
-
-    // The debug lines of 10,000 calls would drown the log.
-    const QtMessageHandler previous = qInstallMessageHandler(swallowDebug);
-    caller->setProperty("state", 20261205);
-    const QJSValue jsEngine = qml.toScriptValue<QObject *>(&engine);
-    const QJSValue jsMethods = qml.toScriptValue(methods);
-    const QJSValue jsRoot = qml.toScriptValue<QObject *>(root.get());
-    while (caller->property("calls").toInt() < 10000) {
-        QVariant result;
-        QVERIFY(QMetaObject::invokeMethod(caller.get(), "run", Q_RETURN_ARG(QVariant, result),
-                                          Q_ARG(QVariant, QVariant::fromValue(jsEngine)),
-                                          Q_ARG(QVariant, QVariant::fromValue(jsMethods)),
-                                          Q_ARG(QVariant, QVariant::fromValue(jsRoot)),
-                                          Q_ARG(QVariant, 500)));
-        // Between batches the timers fire, by hand and from the event loop.
-        deliverAll(engine, timerIds(engine));
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    qInstallMessageHandler(previous);
-    const int calls = caller->property("calls").toInt();
-    qInfo() << "random calls:" << calls << "thrown:" << caller->property("thrown").toInt();
-    QVERIFY(calls >= 10000);
-
-    // Still a working engine: a fresh level flies.
-    engine.clearQmlObjects();
-    engine.levelFinished();
-    root->setProperty("levelSource", QString());
-    root->setProperty("levelSource", QUrl::fromLocalFile(levelFile));
-    QCoreApplication::processEvents();
-    engine.levelReady();
-    engine.findQmlObjects();
-    QObject *plane = engine.currentAirplane();
-    QVERIFY(plane);
-    const qreal before = plane->property("realX").toReal();
-    engine.adjustFlight();
-    QVERIFY(plane->property("realX").toReal() != before);
-    engine.enableEngineTimer(false);
-    QCOMPARE(engine.engineTimer(), 0);
-}
 
 CIRROVANTA_TEST_MAIN(HostileScenesTest)
 #include "tst_hostilescenes.moc"

@@ -4,15 +4,13 @@
 // process must not grow and the mixer must not collect sources.
 #include "audio/caudiomixer.h"
 #include "audio/cinvsounds.h"
+#include "common/debuglines.h"
+#include "common/scene.h"
 #include "common/testenvironment.h"
-#include "engine/gameengine.h"
 #include "persistence/settings.h"
 
-#include <QQmlComponent>
 #include <QQmlContext>
-#include <QQmlEngine>
 #include <QQuickItem>
-#include <QTimerEvent>
 
 #include <memory>
 #include <numeric>
@@ -106,12 +104,6 @@ qint64 residentKiB()
     return fields.size() > 1 ? fields.at(1).toLongLong() * (sysconf(_SC_PAGESIZE) / 1024) : -1;
 }
 
-void swallowDebug(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (type != QtDebugMsg)
-        qt_message_output(type, context, message);
-}
-
 } // namespace
 
 class SoakTest : public QObject
@@ -122,8 +114,106 @@ public:
     explicit SoakTest(const TestEnvironment &) {}
 
 private slots:
-    void initTestCase();
-    void tenMinutesOfFlightsKeepMemoryAndSourcesFlat();
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        for (const LevelKind &kind : levelKinds) {
+            const QString path = dir.filePath(QString::fromLatin1(kind.name).replace(' ', '_') + ".qml");
+            QVERIFY(writeFile(path, QByteArray(levelTemplate).replace("PETROL", kind.petrolTime).replace("SCENE", kind.scene)));
+            levelFiles.append(path);
+        }
+        // The sound bank finds "sounds/" relative to the working directory.
+        QVERIFY(QDir::setCurrent(QStringLiteral(CIRROVANTA_SOURCE_DIR)));
+    }
+
+    void tenMinutesOfFlightsKeepMemoryAndSourcesFlat()
+    {
+        Settings settings;
+        GameEngine engine(nullptr, &settings);
+        CInvSounds *bank = engine.soundBank();
+        QVERIFY(bank->bufferAt(0)); // the real sounds are loaded
+        GE::CAudioMixer *mixer = bank->mixer();
+        QQmlEngine qml;
+        qml.rootContext()->setContextProperty("GameEngine", &engine);
+        std::unique_ptr<QQuickItem> root(qobject_cast<QQuickItem *>(createScene(qml, rootSource).release()));
+        QVERIFY(root);
+        engine.setRootObject(root.get());
+        engine.findSteer();
+
+        auto quiet = std::make_unique<QuietDebug>();
+        QElapsedTimer wall;
+        wall.start();
+        qint64 gameTime = 0;
+        int flights = 0;
+        int passed = 0;
+        int maxSources = 0;
+        qint64 warmRss = -1;
+        QMap<QString, int> endings;
+        QList<int> sources;
+        while (gameTime < gameTimeMs) {
+            const int kind = flights % 3;
+            const Flight flight = fly(engine, root.get(), levelFiles.at(kind), flights);
+            QVERIFY2(flight.durationMs > 0 && flight.durationMs < 120000,
+                     qPrintable(QStringLiteral("flight %1 (%2) did not end").arg(flights).arg(levelKinds[kind].name)));
+            gameTime += flight.durationMs;
+            passed += flight.passed ? 1 : 0;
+            ++endings[QString::fromLatin1(levelKinds[kind].name) + (flight.passed ? " passed" : " lost")];
+            ++flights;
+            maxSources = qMax(maxSources, mixer->audioSourceCount());
+            // Effects play out in real time: the game runs at most 40 times
+            // faster than that, so the overlap stays bounded, and the event loop
+            // gets its turn between flights.
+            const qint64 due = gameTime / speedUp;
+            if (wall.elapsed() < due)
+                QTest::qWait(int(due - wall.elapsed()));
+            QCoreApplication::processEvents();
+            sources.append(mixer->audioSourceCount());
+            if (flights == 6) {
+                qml.collectGarbage();
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                warmRss = residentKiB();
+            }
+        }
+        engine.stopMusic();
+        qml.collectGarbage();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const qint64 endRss = residentKiB();
+        quiet.reset();
+
+        qInfo("%d flights (%d passed), %lld s of game time in %lld ms of wall time", flights, passed,
+              gameTime / 1000, wall.elapsed());
+        for (auto it = endings.cbegin(); it != endings.cend(); ++it)
+            qInfo("  %s: %d", qPrintable(it.key()), it.value());
+        qInfo("resident memory after warm-up %lld KiB, at the end %lld KiB (%+lld KiB)", warmRss, endRss,
+              endRss - warmRss);
+        const qsizetype third = sources.size() / 3;
+        // The first third ramps up from silence; the middle one is the reference.
+        const double early = std::accumulate(sources.cbegin() + third, sources.cbegin() + 2 * third, 0.0) / third;
+        const double late = std::accumulate(sources.cend() - third, sources.cend(), 0.0) / third;
+        qInfo("sources in the mixer between flights: at most %d, on average %.1f in the middle third "
+              "and %.1f in the last", maxSources, early, late);
+
+        // Every kind of ending happened.
+        QCOMPARE(endings.value("landing passed"), (flights + 2) / 3);
+        QCOMPARE(endings.value("crash lost"), (flights + 1) / 3);
+        QCOMPARE(endings.value("free fall lost"), flights / 3);
+        QCOMPARE(engine.getResult("soak/flight").toInt() > 0, true);
+
+        // A few dozen effects overlap at this pace; sources that are never
+        // released would pile up from one third to the next.
+        QVERIFY2(maxSources < 100, qPrintable(QString::number(maxSources)));
+        QVERIFY2(late <= early * 1.5 + 5, "the mixer collects sources");
+        QTRY_COMPARE_WITH_TIMEOUT(mixer->audioSourceCount(), 0, 20000);
+
+    #if defined(__SANITIZE_ADDRESS__)
+        // The sanitizer's quarantine holds freed memory back; its leak checker
+        // guards this build instead.
+        Q_UNUSED(endRss);
+    #else
+        QVERIFY(warmRss > 0 && endRss > 0);
+        QVERIFY2(endRss - warmRss < 8 * 1024, "resident memory grew by more than 8 MiB");
+    #endif
+    }
 
 private:
     struct Flight
@@ -132,31 +222,10 @@ private:
         qint64 durationMs = 0;
     };
     Flight fly(GameEngine &engine, QQuickItem *root, const QString &levelFile, int number);
-    void deliver(GameEngine &engine, int timerId);
 
     QTemporaryDir dir;
     QStringList levelFiles;
 };
-
-void SoakTest::initTestCase()
-{
-    QVERIFY(dir.isValid());
-    for (const LevelKind &kind : levelKinds) {
-        const QString path = dir.filePath(QString::fromLatin1(kind.name).replace(' ', '_') + ".qml");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray(levelTemplate).replace("PETROL", kind.petrolTime).replace("SCENE", kind.scene));
-        levelFiles.append(path);
-    }
-    // The sound bank finds "sounds/" relative to the working directory.
-    QVERIFY(QDir::setCurrent(QStringLiteral(CIRROVANTA_SOURCE_DIR)));
-}
-
-void SoakTest::deliver(GameEngine &engine, int timerId)
-{
-    QTimerEvent event(timerId);
-    QCoreApplication::sendEvent(&engine, &event);
-}
 
 SoakTest::Flight SoakTest::fly(GameEngine &engine, QQuickItem *root, const QString &levelFile, int number)
 {
@@ -183,7 +252,7 @@ SoakTest::Flight SoakTest::fly(GameEngine &engine, QQuickItem *root, const QStri
         now += frameMs;
         engine.adjustFlight();
         if (engine.engineTimer() && now >= nextStep) {
-            deliver(engine, engine.engineTimer());
+            deliverTimers(&engine, {engine.engineTimer()});
             nextStep += stepMs;
         }
         if (engine.landingTimer() != landingId) {
@@ -191,19 +260,19 @@ SoakTest::Flight SoakTest::fly(GameEngine &engine, QQuickItem *root, const QStri
             landingDue = now + 2 * landingTime / 3;
         }
         if (landingId && now >= landingDue)
-            deliver(engine, landingId);
+            deliverTimers(&engine, {landingId});
         if (engine.crashTimer() != crashId) {
             crashId = engine.crashTimer();
             crashDue = now + 2 * landingTime;
         }
         if (crashId && now >= crashDue)
-            deliver(engine, crashId);
+            deliverTimers(&engine, {crashId});
         if (engine.steerTimer() != steerId) {
             steerId = engine.steerTimer();
             steerDue = now + 500;
         }
         if (steerId && now >= steerDue) {
-            deliver(engine, steerId);
+            deliverTimers(&engine, {steerId});
             steerDue += 500;
         }
         // The menu's clicks and the odd effect on top of the game's own.
@@ -222,110 +291,8 @@ SoakTest::Flight SoakTest::fly(GameEngine &engine, QQuickItem *root, const QStri
     return flight;
 }
 
-void SoakTest::tenMinutesOfFlightsKeepMemoryAndSourcesFlat()
-{
-    Settings settings;
-    GameEngine engine(nullptr, &settings);
-    CInvSounds *bank = engine.soundBank();
-    QVERIFY(bank->bufferAt(0)); // the real sounds are loaded
-    GE::CAudioMixer *mixer = bank->mixer();
-    QQmlEngine qml;
-    qml.rootContext()->setContextProperty("GameEngine", &engine);
-    QQmlComponent component(&qml);
-    component.setData(rootSource, QUrl::fromLocalFile(dir.filePath("root.qml")));
-    std::unique_ptr<QQuickItem> root(qobject_cast<QQuickItem *>(component.create()));
-    QVERIFY2(root, qPrintable(component.errorString()));
-    engine.setRootObject(root.get());
-    engine.findSteer();
-
-    const QtMessageHandler previous = qInstallMessageHandler(swallowDebug);
-    QElapsedTimer wall;
-    wall.start();
-    qint64 gameTime = 0;
-    int flights = 0;
-    int passed = 0;
-    int maxSources = 0;
-    qint64 warmRss = -1;
-    QMap<QString, int> endings;
-    QList<int> sources;
-    while (gameTime < gameTimeMs) {
-        const int kind = flights % 3;
-        const Flight flight = fly(engine, root.get(), levelFiles.at(kind), flights);
-        QVERIFY2(flight.durationMs > 0 && flight.durationMs < 120000,
-                 qPrintable(QStringLiteral("flight %1 (%2) did not end").arg(flights).arg(levelKinds[kind].name)));
-        gameTime += flight.durationMs;
-        passed += flight.passed ? 1 : 0;
-        ++endings[QString::fromLatin1(levelKinds[kind].name) + (flight.passed ? " passed" : " lost")];
-        ++flights;
-        maxSources = qMax(maxSources, mixer->audioSourceCount());
-        // Effects play out in real time: the game runs at most 40 times
-        // faster than that, so the overlap stays bounded, and the event loop
-        // gets its turn between flights.
-        const qint64 due = gameTime / speedUp;
-        if (wall.elapsed() < due)
-            QTest::qWait(int(due - wall.elapsed()));
-        QCoreApplication::processEvents();
-        sources.append(mixer->audioSourceCount());
-        if (flights == 6) {
-            qml.collectGarbage();
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            warmRss = residentKiB();
-        }
-    }
-    engine.stopMusic();
-    qml.collectGarbage();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    const qint64 endRss = residentKiB();
-    qInstallMessageHandler(previous);
-
-    qInfo("%d flights (%d passed), %lld s of game time in %lld ms of wall time", flights, passed,
-          gameTime / 1000, wall.elapsed());
-    for (auto it = endings.cbegin(); it != endings.cend(); ++it)
-        qInfo("  %s: %d", qPrintable(it.key()), it.value());
-    qInfo("resident memory after warm-up %lld KiB, at the end %lld KiB (%+lld KiB)", warmRss, endRss,
-          endRss - warmRss);
-    const qsizetype third = sources.size() / 3;
-    // The first third ramps up from silence; the middle one is the reference.
-    const double early = std::accumulate(sources.cbegin() + third, sources.cbegin() + 2 * third, 0.0) / third;
-    const double late = std::accumulate(sources.cend() - third, sources.cend(), 0.0) / third;
-    qInfo("sources in the mixer between flights: at most %d, on average %.1f in the middle third "
-          "and %.1f in the last", maxSources, early, late);
-
-    // Every kind of ending happened.
-    QCOMPARE(endings.value("landing passed"), (flights + 2) / 3);
-    QCOMPARE(endings.value("crash lost"), (flights + 1) / 3);
-    QCOMPARE(endings.value("free fall lost"), flights / 3);
-    QCOMPARE(engine.getResult("soak/flight").toInt() > 0, true);
-
-    // A few dozen effects overlap at this pace; sources that are never
-    // released would pile up from one third to the next.
-    QVERIFY2(maxSources < 100, qPrintable(QString::number(maxSources)));
-    QVERIFY2(late <= early * 1.5 + 5, "the mixer collects sources");
-    QTRY_COMPARE_WITH_TIMEOUT(mixer->audioSourceCount(), 0, 20000);
-
-#if defined(__SANITIZE_ADDRESS__)
-    // The sanitizer's quarantine holds freed memory back; its leak checker
-    // guards this build instead.
-    Q_UNUSED(endRss);
-#else
-    QVERIFY(warmRss > 0 && endRss > 0);
-    QVERIFY2(endRss - warmRss < 8 * 1024, "resident memory grew by more than 8 MiB");
-#endif
-}
-
-int main(int argc, char *argv[])
-{
-    // Through the test command's PulseAudio null sink when there is one; the
-    // output thread discards at the real-time rate otherwise.
-    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    if (qEnvironmentVariableIsEmpty("PULSE_SERVER") && !runtime.isEmpty()
-        && QFile::exists(QString::fromLocal8Bit(runtime) + "/pulse/native"))
-        qputenv("PULSE_SERVER", "unix:" + runtime + "/pulse/native");
-    TestEnvironment environment;
-    QGuiApplication app(argc, argv);
-    SoakTest test(environment);
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
+// Through the test command's PulseAudio null sink when there is one; the
+// output thread discards at the real-time rate otherwise.
+CIRROVANTA_TEST_MAIN_AFTER(SoakTest, keepCallersSoundServer())
 
 #include "tst_soak.moc"

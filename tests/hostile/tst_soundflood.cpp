@@ -4,36 +4,14 @@
 #include "audio/audioout.h"
 #include "audio/caudiomixer.h"
 #include "audio/cinvsounds.h"
+#include "common/debuglines.h"
 #include "common/testenvironment.h"
+#include "common/wavfiles.h"
 #include "engine/gameengine.h"
 #include "persistence/settings.h"
 
-#include <QtEndian>
-
 #include <limits>
 #include <unistd.h>
-
-namespace {
-
-// 20 ms of 22050 Hz mono 16-bit silence with a click.
-QByteArray tinyWav()
-{
-    QByteArray data(441 * 2, '\0');
-    qToLittleEndian<qint16>(qint16(12000), data.data() + 100);
-    const auto le16 = [](int v) { QByteArray b(2, '\0'); qToLittleEndian<qint16>(qint16(v), b.data()); return b; };
-    const auto le32 = [](quint32 v) { QByteArray b(4, '\0'); qToLittleEndian<quint32>(v, b.data()); return b; };
-    const QByteArray fmt = le16(1) + le16(1) + le32(22050) + le32(44100) + le16(2) + le16(16);
-    const QByteArray chunks = "fmt " + le32(16) + fmt + "data" + le32(quint32(data.size())) + data;
-    return "RIFF" + le32(quint32(4 + chunks.size())) + "WAVE" + chunks;
-}
-
-void swallowDebug(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (type != QtDebugMsg)
-        qt_message_output(type, context, message);
-}
-
-} // namespace
 
 class SoundFloodTest : public QObject
 {
@@ -69,19 +47,13 @@ private slots:
     {
         // Every sound of the bank is the tiny one; the bank finds them
         // relative to the working directory.
+        // 20 ms of 22050 Hz mono 16-bit silence with a click.
+        QByteArray click(441 * 2, '\0');
+        qToLittleEndian<qint16>(qint16(12000), click.data() + 100);
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        QVERIFY(QDir(dir.path()).mkpath("sounds"));
-        const QStringList names = {"S_air1", "S_air2", "S_alarm", "S_warning", "S_click_button",
-                                   "S_click_page", "S_explode", "S_fanfare", "S_clapping_short",
-                                   "S_main_sound_low", "S_drumsandbass", "S_air3", "S_wrong_beep",
-                                   "S_sonar", "S_bass_3", "S_bass_5", "S_bass_6", "S_bass_8",
-                                   "S_bass_7_1", "S_clapping", "S_bump"};
-        for (const QString &name : names) {
-            QFile file(dir.filePath("sounds/" + name + ".wav"));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(tinyWav());
-        }
+        for (int slot = 0; slot < 21; ++slot)
+            QVERIFY(WavFiles::writeFile(WavFiles::soundPath(dir.path(), slot), WavFiles::plainWav(1, 22050, 16, click)));
         const QString previousDir = QDir::currentPath();
         QVERIFY(QDir::setCurrent(dir.path()));
 
@@ -92,14 +64,15 @@ private slots:
         QTRY_VERIFY(engine.soundBank()->outputThread()->isRunning());
         QVERIFY(!engine.soundBank()->outputThread()->hasDevice());
 
-        const QtMessageHandler previous = qInstallMessageHandler(swallowDebug);
         int peak = 0;
-        for (int i = 0; i < 10000; ++i) {
-            engine.playSound(i % 21);
-            if (i % 1000 == 999)
-                peak = qMax(peak, mixer->audioSourceCount());
+        {
+            const QuietDebug quiet;
+            for (int i = 0; i < 10000; ++i) {
+                engine.playSound(i % 21);
+                if (i % 1000 == 999)
+                    peak = qMax(peak, mixer->audioSourceCount());
+            }
         }
-        qInstallMessageHandler(previous);
         qInfo("10000 effects started, %d sources at the most counted", peak);
         QVERIFY(peak > 0);
         QTRY_COMPARE_WITH_TIMEOUT(mixer->audioSourceCount(), 0, 30000);
@@ -107,15 +80,7 @@ private slots:
     }
 };
 
-int main(int argc, char *argv[])
-{
-    // No sound server: the output thread discards at the real-time rate.
-    qunsetenv("PULSE_SERVER");
-    TestEnvironment environment;
-    QGuiApplication app(argc, argv);
-    SoundFloodTest test(environment);
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
+// No sound server: the output thread discards at the real-time rate.
+CIRROVANTA_TEST_MAIN_AFTER(SoundFloodTest, qunsetenv("PULSE_SERVER"))
 
 #include "tst_soundflood.moc"

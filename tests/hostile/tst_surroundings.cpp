@@ -2,9 +2,10 @@
 // settings directory that cannot be created, a settings file that is a
 // directory, garbage or absurd values in the settings file. It must start,
 // run its document and quit normally every time; what can be saved is saved.
+#include "common/gameprocess.h"
+#include "common/scene.h"
 #include "common/testenvironment.h"
 
-#include <QProcess>
 #include <QSettings>
 
 namespace {
@@ -45,21 +46,6 @@ Item {
 }
 )";
 
-struct Outcome
-{
-    bool finished = false;
-    QProcess::ExitStatus status = QProcess::CrashExit;
-    int exitCode = -1;
-    QString output;
-};
-
-QString loggedValue(const QString &output, const QString &marker)
-{
-    const QRegularExpression line(QRegularExpression::escape(marker) + " (\\S+)$",
-                                  QRegularExpression::MultilineOption);
-    return line.match(output).captured(1);
-}
-
 } // namespace
 
 class SurroundingsTest : public QObject
@@ -70,146 +56,102 @@ public:
     explicit SurroundingsTest(const TestEnvironment &) {}
 
 private slots:
-    void gameRunsAndQuitsInBrokenSurroundings_data();
-    void gameRunsAndQuitsInBrokenSurroundings();
-    void realDocumentWithoutSoundsOrLevelsKeepsRunning();
-
-private:
-    // An installation of its own: the executable in <dir>/bin, data beside it.
-    bool install(const QString &dir);
-    Outcome run(const QString &dir, const QString &configHome, int waitMs = 30000);
-};
-
-bool SurroundingsTest::install(const QString &dir)
-{
-    if (!QDir().mkpath(dir + "/bin") || !QDir().mkpath(dir + "/qml/Cirrovanta"))
-        return false;
-    if (!QFile::copy(QStringLiteral(CIRROVANTA_BINARY_DIR "/cirrovanta"), dir + "/bin/cirrovanta"))
-        return false;
-    QFile document(dir + "/qml/Cirrovanta/main.qml");
-    return document.open(QIODevice::WriteOnly) && document.write(probeDocument) > 0;
-}
-
-Outcome SurroundingsTest::run(const QString &dir, const QString &configHome, int waitMs)
-{
-    QProcess process;
-    process.setProgram(dir + "/bin/cirrovanta");
-    process.setWorkingDirectory(dir);
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    environment.insert("QT_LOGGING_RULES", "default.debug=true;qml.debug=true;js.debug=true");
-    environment.insert("XDG_CONFIG_HOME", configHome);
-    process.setProcessEnvironment(environment);
-    process.start();
-    Outcome outcome;
-    if (!process.waitForStarted())
-        return outcome;
-    outcome.finished = process.waitForFinished(waitMs);
-    if (!outcome.finished) {
-        process.kill();
-        process.waitForFinished();
+    void gameRunsAndQuitsInBrokenSurroundings_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<bool>("saves");
+        QTest::newRow("no sounds and no levels directory") << "plain" << true;
+        QTest::newRow("settings directory cannot be created (a file is in its place)") << "config is a file" << false;
+        QTest::newRow("settings file is a directory") << "store is a directory" << false;
+        QTest::newRow("settings file holds binary garbage") << "garbage" << true;
+        QTest::newRow("settings file holds absurd values") << "absurd values" << true;
+        QTest::newRow("sounds are empty files and levels an empty directory") << "empty data" << true;
     }
-    outcome.status = process.exitStatus();
-    outcome.exitCode = process.exitCode();
-    outcome.output = QString::fromUtf8(process.readAll());
-    return outcome;
-}
 
-void SurroundingsTest::gameRunsAndQuitsInBrokenSurroundings_data()
-{
-    QTest::addColumn<QString>("setup");
-    QTest::addColumn<bool>("saves");
-    QTest::newRow("no sounds and no levels directory") << "plain" << true;
-    QTest::newRow("settings directory cannot be created (a file is in its place)") << "config is a file" << false;
-    QTest::newRow("settings file is a directory") << "store is a directory" << false;
-    QTest::newRow("settings file holds binary garbage") << "garbage" << true;
-    QTest::newRow("settings file holds absurd values") << "absurd values" << true;
-    QTest::newRow("sounds are empty files and levels an empty directory") << "empty data" << true;
-}
+    void gameRunsAndQuitsInBrokenSurroundings()
+    {
+        QFETCH(QString, setup);
+        QFETCH(bool, saves);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QVERIFY(install(dir.path()));
+        QString configHome = dir.filePath("config");
+        const QString store = configHome + "/Velmoran/QtCirrovanta.conf";
+        QVERIFY(QDir().mkpath(configHome + "/Velmoran"));
 
-void SurroundingsTest::gameRunsAndQuitsInBrokenSurroundings()
-{
-    QFETCH(QString, setup);
-    QFETCH(bool, saves);
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    QVERIFY(install(dir.path()));
-    QString configHome = dir.filePath("config");
-    const QString store = configHome + "/Velmoran/QtCirrovanta.conf";
-    QVERIFY(QDir().mkpath(configHome + "/Velmoran"));
+        if (setup == "config is a file") {
+            configHome = dir.filePath("config-file");
+            QVERIFY(writeFile(configHome, "not a directory"));
+        } else if (setup == "store is a directory") {
+            QVERIFY(QDir().mkpath(store));
+        } else if (setup == "garbage") {
+            QByteArray junk;
+            for (int i = 0; i < 4096; ++i)
+                junk.append(char((i * 7919) % 251));
+            QVERIFY(writeFile(store, "[General\n=\n\xff\xfe" + junk));
+        } else if (setup == "absurd values") {
+            QVERIFY(writeFile(store, "[General]\nAudioVolume=1e300\nAudioMute=maybe\nCorrectionAngle_x=nan\n"
+                       "CorrectionAngle_y=-inf\nCorrectionAngle_z=1e999\npilot_rank=99999999999999\n"
+                       "Probe%2Flevel1_result=@Variant(garbage)\nProbe_result=-2147483648\n"));
+        } else if (setup == "empty data") {
+            QVERIFY(QDir().mkpath(dir.filePath("qml/Cirrovanta/Levels")));
+            for (const char *name : {"S_air1", "S_explode", "S_drumsandbass", "S_main_sound_low"})
+                QVERIFY(writeFile(dir.filePath(QStringLiteral("sounds/%1.wav").arg(name)), QByteArray()));
+        }
 
-    if (setup == "config is a file") {
-        configHome = dir.filePath("config-file");
-        QFile file(configHome);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("not a directory");
-    } else if (setup == "store is a directory") {
-        QVERIFY(QDir().mkpath(store));
-    } else if (setup == "garbage") {
-        QFile file(store);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QByteArray junk;
-        for (int i = 0; i < 4096; ++i)
-            junk.append(char((i * 7919) % 251));
-        file.write("[General\n=\n\xff\xfe" + junk);
-    } else if (setup == "absurd values") {
-        QFile file(store);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("[General]\nAudioVolume=1e300\nAudioMute=maybe\nCorrectionAngle_x=nan\n"
-                   "CorrectionAngle_y=-inf\nCorrectionAngle_z=1e999\npilot_rank=99999999999999\n"
-                   "Probe%2Flevel1_result=@Variant(garbage)\nProbe_result=-2147483648\n");
-    } else if (setup == "empty data") {
-        QVERIFY(QDir().mkpath(dir.filePath("sounds")));
-        QVERIFY(QDir().mkpath(dir.filePath("qml/Cirrovanta/Levels")));
-        for (const char *name : {"S_air1", "S_explode", "S_drumsandbass", "S_main_sound_low"}) {
-            QFile file(dir.filePath(QStringLiteral("sounds/%1.wav").arg(name)));
-            QVERIFY(file.open(QIODevice::WriteOnly));
+        const GameRun outcome = run(dir.path(), configHome);
+        QVERIFY2(outcome.quitNormally(), qPrintable(outcome.output.right(3000)));
+        // An empty level directory still lists "." and "..", as every directory does.
+        QCOMPARE(loggedAfter(outcome.output, "probe groups"), setup == "empty data" ? QString("2") : QString("0"));
+        QCOMPARE(loggedAfter(outcome.output, "probe levels"), QString("0"));
+        // The result is read back from the store within the same run.
+        QCOMPARE(loggedAfter(outcome.output, "probe result"), saves ? QString("777") : QString("0"));
+        if (saves) {
+            QSettings stored(store, QSettings::IniFormat);
+            QCOMPARE(stored.value("Probe/level1_result").toInt(), 777);
         }
     }
 
-    const Outcome outcome = run(dir.path(), configHome);
-    QVERIFY2(outcome.finished, qPrintable(outcome.output.right(3000)));
-    QVERIFY2(outcome.status == QProcess::NormalExit && outcome.exitCode == 0,
-             qPrintable(outcome.output.right(3000)));
-    // An empty level directory still lists "." and "..", as every directory does.
-    QCOMPARE(loggedValue(outcome.output, "probe groups"), setup == "empty data" ? QString("2") : QString("0"));
-    QCOMPARE(loggedValue(outcome.output, "probe levels"), QString("0"));
-    // The result is read back from the store within the same run.
-    QCOMPARE(loggedValue(outcome.output, "probe result"), saves ? QString("777") : QString("0"));
-    if (saves) {
-        QSettings stored(store, QSettings::IniFormat);
-        QCOMPARE(stored.value("Probe/level1_result").toInt(), 777);
-    }
-}
+    void realDocumentWithoutSoundsOrLevelsKeepsRunning()
+    {
+        // The game's own documents, but neither sounds nor level groups.
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QVERIFY(install(dir.path()));
+        QVERIFY(QFile::remove(dir.filePath("qml/Cirrovanta/main.qml")));
+        const QDir source(QStringLiteral(CIRROVANTA_SOURCE_DIR "/qml/Cirrovanta"));
+        QDirIterator it(source.path(), QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            const QString relative = source.relativeFilePath(path);
+            if (relative.startsWith("Levels/"))
+                continue;
+            QFile source(path);
+            QVERIFY(source.open(QIODevice::ReadOnly));
+            QVERIFY(writeFile(dir.filePath("qml/Cirrovanta/" + relative), source.readAll()));
+        }
+        QVERIFY(QDir().mkpath(dir.filePath("config")));
 
-void SurroundingsTest::realDocumentWithoutSoundsOrLevelsKeepsRunning()
-{
-    // The game's own documents, but neither sounds nor level groups.
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    QVERIFY(install(dir.path()));
-    QVERIFY(QFile::remove(dir.filePath("qml/Cirrovanta/main.qml")));
-    const QDir source(QStringLiteral(CIRROVANTA_SOURCE_DIR "/qml/Cirrovanta"));
-    QDirIterator it(source.path(), QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        const QString relative = source.relativeFilePath(path);
-        if (relative.startsWith("Levels/"))
-            continue;
-        const QString target = dir.filePath("qml/Cirrovanta/" + relative);
-        QVERIFY(QDir().mkpath(QFileInfo(target).path()));
-        QVERIFY(QFile::copy(path, target));
+        // Three seconds of running the menus on nothing; a crash ends it earlier.
+        const GameRun outcome = run(dir.path(), dir.filePath("config"), 3000);
+        QVERIFY2(!outcome.finished || (outcome.status == QProcess::NormalExit && outcome.exitCode == 0),
+                 qPrintable(outcome.output.right(3000)));
+        QVERIFY2(!outcome.output.contains("AddressSanitizer") && !outcome.output.contains("runtime error"),
+                 qPrintable(outcome.output.right(3000)));
     }
-    QVERIFY(QDir().mkpath(dir.filePath("config")));
 
-    // Three seconds of running the menus on nothing; a crash ends it earlier.
-    const Outcome outcome = run(dir.path(), dir.filePath("config"), 3000);
-    QVERIFY2(!outcome.finished || (outcome.status == QProcess::NormalExit && outcome.exitCode == 0),
-             qPrintable(outcome.output.right(3000)));
-    QVERIFY2(!outcome.output.contains("AddressSanitizer") && !outcome.output.contains("runtime error"),
-             qPrintable(outcome.output.right(3000)));
-}
+private:
+    // An installation of its own: the executable in <dir>/bin, data beside it.
+    bool install(const QString &dir)
+    {
+        return QDir().mkpath(dir + "/bin") && QFile::copy(gameExecutable(), dir + "/bin/cirrovanta")
+               && writeFile(dir + "/qml/Cirrovanta/main.qml", probeDocument);
+    }
+    GameRun run(const QString &dir, const QString &configHome, int waitMs = 30000)
+    {
+        return runGame(dir + "/bin/cirrovanta", dir, waitMs, configHome);
+    }
+};
 
 CIRROVANTA_TEST_MAIN(SurroundingsTest)
 #include "tst_surroundings.moc"

@@ -15,6 +15,17 @@
 // byte where a test needs a particular (often broken) layout.
 namespace WavFiles {
 
+// The sound bank's files, in slot order.
+inline const QStringList soundNames = QStringLiteral(
+    "S_air1 S_air2 S_alarm S_warning S_click_button S_click_page S_explode S_fanfare "
+    "S_clapping_short S_main_sound_low S_drumsandbass S_air3 S_wrong_beep S_sonar S_bass_3 "
+    "S_bass_5 S_bass_6 S_bass_8 S_bass_7_1 S_clapping S_bump").split(' ');
+
+inline QString soundPath(const QString &dir, int slot)
+{
+    return dir + QStringLiteral("/sounds/%1.wav").arg(soundNames.at(slot));
+}
+
 inline QByteArray le16(int value)
 {
     QByteArray bytes(2, '\0');
