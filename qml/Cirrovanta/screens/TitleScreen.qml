@@ -137,10 +137,12 @@ GameScreen {
         anchors.right: parent.right
         anchors.bottom: parent.bottom
         anchors.margins: 14
-        width: 230
+        // Grows to the left for the longer rank names.
+        width: Math.max(230, rankRow.width + 28)
         height: 86
         color: "#b3ffffff"
         Row {
+            id: rankRow
             anchors.centerIn: parent
             spacing: 10
             Picture { name: title.session.rankCap(title.session.pilotRank); width: 64; height: 64 }
@@ -152,7 +154,11 @@ GameScreen {
                     font.pixelSize: 20; font.bold: true; color: "#2f7fc1"
                 }
             }
-            Picture { name: title.session.rankInsignia(title.session.pilotRank); width: 40; height: 64 }
+            Picture {
+                anchors.verticalCenter: parent.verticalCenter
+                name: title.session.rankInsignia(title.session.pilotRank)
+                width: 48; height: 20
+            }
         }
     }
 
