@@ -2,9 +2,17 @@
 # Installs what is missing, builds everything and runs the whole test suite
 # with a private sound server (a PulseAudio null sink) and a private session
 # bus; both are stopped again at the end. Tests draw offscreen.
+#   test.sh                  everything: ctest, sanitizers, fuzzers, package
+#   test.sh --quick [ARGS]   the everyday loop: build and ctest only; ARGS go
+#                            to ctest (for example -R tst_mixing)
 set -eu
 cd "$(dirname "$0")/.."
 root=$(pwd)
+quick=false
+if [ "${1:-}" = --quick ]; then
+    quick=true
+    shift
+fi
 sh scripts/install-deps.sh test
 
 cmake -S . -B build -G Ninja -Wno-dev >/dev/null
@@ -31,7 +39,8 @@ for _ in 1 2 3 4 5 6 7 8 9 10; do
     sleep 0.5
 done
 
-dbus-run-session -- ctest --test-dir "$root/build" --output-on-failure -j2
+dbus-run-session -- ctest --test-dir "$root/build" --output-on-failure -j2 "$@"
+$quick && exit 0
 
 # The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer,
 # the audio stress test under ThreadSanitizer, then each fuzzer for a minute.
