@@ -28,6 +28,12 @@ RATE = 22050
 TWO_PI = 2.0 * math.pi
 EFFECT_PEAK = 10.0 ** (-3.0 / 20.0)
 MUSIC_PEAK = 0.45
+# No effect may stand out by more than this over the flight's music: its
+# loudest 50 ms (RMS, the louder channel) against the whole music loop's RMS.
+EFFECT_OVER_MUSIC_DB = 9.0
+FLIGHT_MUSIC = 'S_drumsandbass.wav'
+MUSIC_FILES = {'S_main_sound_low.wav', 'S_drumsandbass.wav', 'S_bass_3.wav', 'S_bass_5.wav',
+               'S_bass_6.wav', 'S_bass_8.wav', 'S_bass_7_1.wav'}
 
 
 # ---------------------------------------------------------------- basics
@@ -665,6 +671,38 @@ def write_wav(path, channels, bits=16):
         w.writeframes(data)
 
 
+def db(power):
+    return 10.0 * math.log10(max(power, 1e-12))
+
+
+def rms_db(channels):
+    count = sum(len(ch) for ch in channels)
+    return db(sum(v * v for ch in channels for v in ch) / count)
+
+
+def loudest_db(channels, window=0.05):
+    """The highest RMS over any window (10 ms hops) of any channel, in dBFS."""
+    size = frames(window)
+    hop = frames(0.01)
+    best = 0.0
+    for ch in channels:
+        padded = ch + [0.0] * max(0, size - len(ch))
+        sums = [0.0]
+        for v in padded:
+            sums.append(sums[-1] + v * v)
+        for start in range(0, len(padded) - size + 1, hop):
+            best = max(best, (sums[start + size] - sums[start]) / size)
+    return db(best)
+
+
+def balanced(channels, music_db):
+    """Turns an effect down until it stands at most EFFECT_OVER_MUSIC_DB over the music."""
+    over = loudest_db(channels) - music_db - EFFECT_OVER_MUSIC_DB
+    if over <= 0.0:
+        return channels
+    return [scaled(ch, 10.0 ** (-over / 20.0)) for ch in channels]
+
+
 SOUNDS = [
     # file, generator, bits; a generator returns a mono list or a list of channels
     ('S_air1.wav', air_propeller, 16),
@@ -696,15 +734,21 @@ def main():
     out_dir = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, '..', 'sounds')
     os.makedirs(out_dir, exist_ok=True)
     only = set(sys.argv[2:])
+    music_db = rms_db([dict((n, m) for n, m, _ in SOUNDS)[FLIGHT_MUSIC]()])
+    print('flight music %s: RMS %.1f dBFS; effects at most %.1f dBFS over 50 ms' % (
+        FLIGHT_MUSIC, music_db, music_db + EFFECT_OVER_MUSIC_DB))
     for name, make, bits in SOUNDS:
         if only and name not in only:
             continue
         result = make()
         channels = result if isinstance(result[0], list) else [result]
+        if name not in MUSIC_FILES:
+            channels = balanced(channels, music_db)
         path = os.path.join(out_dir, name)
         write_wav(path, channels, bits)
-        print('%-22s %d ch %2d bit %6.2f s %7d bytes' % (
-            name, len(channels), bits, len(channels[0]) / RATE, os.path.getsize(path)))
+        print('%-22s %d ch %2d bit %6.2f s %7d bytes, loudest 50 ms %6.1f dBFS' % (
+            name, len(channels), bits, len(channels[0]) / RATE, os.path.getsize(path),
+            loudest_db(channels)))
 
 
 if __name__ == '__main__':
