@@ -1,5 +1,6 @@
 #include "app/gamesettings.h"
 
+#include "audio/cinvsounds.h"
 #include "engine/gameengine.h"
 #include "persistence/settings.h"
 
@@ -37,5 +38,19 @@ void GameSettings::setAudioVolume(qreal volume)
 
 void GameSettings::setVolumeStep(int step)
 {
-    setAudioVolume(volumeForStep(step));
+    const qreal current = audioVolume();
+    const int currentStep = qRound(Settings::volumeLevel(float(current)) * 9);
+    if (currentStep > 0 && !qFuzzyCompare(float(current), float(volumeForStep(currentStep)))) {
+        anchorStep = currentStep;
+        anchorVolume = current;
+    }
+    const int target = qBound(0, step, 9);
+    setAudioVolume(target > 0 && target == anchorStep ? anchorVolume : volumeForStep(target));
+}
+
+void GameSettings::holdSounds(bool hold)
+{
+    if (!engine || !engine->soundBank())
+        return;
+    engine->soundBank()->enableSounds(!hold && !engine->isSilent() && !engine->isMuted().toBool());
 }

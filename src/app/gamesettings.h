@@ -23,9 +23,18 @@ public:
 
     Q_INVOKABLE qreal audioVolume() const;
     Q_INVOKABLE void setAudioVolume(qreal volume);
+    // A volume the player brought from elsewhere (the default 0.6, say) lies
+    // between two steps; stepping back onto its step gives that volume back.
     Q_INVOKABLE void setVolumeStep(int step);
+
+    // Silences every sound while the game is paused, music and effects
+    // alike, and gives the player's volume back afterwards, unless the
+    // player muted the game or the device is silent meanwhile.
+    Q_INVOKABLE void holdSounds(bool hold);
 
 private:
     Settings *settings = nullptr;
     QPointer<GameEngine> engine;
+    int anchorStep = -1;
+    qreal anchorVolume = 0.0;
 };

@@ -54,6 +54,8 @@ int runCirrovanta(int argc, char *argv[],
     format.setSamples(0);
     view.setFormat(format);
     view.resize(854, 480);
+    // The game's name, not the executable's, in the title bar and task list.
+    view.setTitle(QStringLiteral("Cirrovanta"));
 
     Settings settings;
     auto *engine = new GameEngine(&view, &settings);
