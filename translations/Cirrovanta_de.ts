@@ -358,6 +358,54 @@
         <source>Continue</source>
         <translation>Weiter</translation>
     </message>
+    <message>
+        <source>Dangerous landing!</source>
+        <translation>Gefährliche Landung!</translation>
+    </message>
+    <message>
+        <source>Crashed into the terrain</source>
+        <translation>Ins Gelände gestürzt</translation>
+    </message>
+    <message>
+        <source>Out of petrol</source>
+        <translation>Kein Benzin mehr</translation>
+    </message>
+    <message>
+        <source>Off the runway</source>
+        <translation>Von der Landebahn abgekommen</translation>
+    </message>
+    <message>
+        <source>The tank ran dry before the landing was done: one star at most.</source>
+        <translation>Der Tank war leer, bevor die Landung fertig war: höchstens ein Stern.</translation>
+    </message>
+    <message>
+        <source>Three stars from %1 points</source>
+        <translation>Drei Sterne ab %1 Punkten</translation>
+    </message>
+    <message>
+        <source>The aeroplane flew into the ground. Turn away as soon as the terrain warning sounds.</source>
+        <translation>Das Flugzeug ist ins Gelände geflogen. Dreh ab, sobald die Geländewarnung ertönt.</translation>
+    </message>
+    <message>
+        <source>The tank ran dry before the aeroplane reached a runway. Take a shorter line to the runway.</source>
+        <translation>Der Tank war leer, bevor das Flugzeug eine Landebahn erreicht hat. Nimm einen kürzeren Weg zur Landebahn.</translation>
+    </message>
+    <message>
+        <source>The aeroplane glided onto the runway but left it before the landing was done. Touch down early and follow the runway&apos;s line.</source>
+        <translation>Das Flugzeug ist auf die Landebahn geglitten, hat sie aber vor dem Ende der Landung verlassen. Setz früh auf und folge der Landebahn.</translation>
+    </message>
+    <message>
+        <source>Good flight</source>
+        <translation>Guter Flug</translation>
+    </message>
+    <message>
+        <source>Close call</source>
+        <translation>Knapp gegangen</translation>
+    </message>
+    <message>
+        <source>Landed</source>
+        <translation>Gelandet</translation>
+    </message>
 </context>
 <context>
     <name>ScreenSaverInhibitor</name>
@@ -497,6 +545,14 @@
     <message>
         <source>A new version is ready</source>
         <translation>Eine neue Version ist bereit</translation>
+    </message>
+    <message>
+        <source>Quit Cirrovanta?</source>
+        <translation>Cirrovanta beenden?</translation>
+    </message>
+    <message>
+        <source>Keep flying</source>
+        <translation>Weiterfliegen</translation>
     </message>
 </context>
 <context>

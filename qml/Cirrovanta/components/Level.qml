@@ -24,6 +24,8 @@ Item {
     property int worldHeight: 1000
     property color water: "#55b3e8"
     property int parTime: 60
+    // The result that earns three stars.
+    property int parResult: 1000
     property var route: []
     property real startX: 100
     property real startY: 100

@@ -14,3 +14,20 @@ function score(passed, petrolLeft, buoysBurst, seconds, parTime) {
     var time = Math.max(0, Math.floor(parTime - seconds)) * secondPoints
     return { petrol: fuel, buoys: bonus, time: time, total: fuel + bonus + time }
 }
+
+// Stars of a result against the level's par result: three at par or above,
+// two from 60 % of it, one for any other landing. A landing the engine ended
+// with an explosion (a dangerous landing) earns one star at most; a lost
+// flight none.
+function stars(passed, total, parResult, wrecked) {
+    if (!passed)
+        return 0
+    if (wrecked)
+        return 1
+    var par = Math.max(1, parResult)
+    if (total >= par)
+        return 3
+    if (total * 5 >= par * 3)
+        return 2
+    return 1
+}

@@ -79,7 +79,10 @@ GameScreen {
             total: parts.total,
             best: Math.max(before, passed ? parts.total : 0),
             newBest: passed && parts.total > before,
-            title: level.title
+            title: level.title,
+            reason: log.reason(passed),
+            wrecked: log.wrecked(passed),
+            parResult: level.parResult
         }
         session.flying = false
         showResult.restart()
@@ -96,6 +99,8 @@ GameScreen {
         onTriggered: flight.showResultNow()
     }
 
+    FlightLog { id: log; level: flight.level }
+
     Connections {
         target: flight.level
         function onFlightEnded(passed) { flight.finish(passed) }
@@ -106,6 +111,9 @@ GameScreen {
     Connections {
         target: flight.session
         function onPausedChanged() {
+            // Every sound of the flight falls silent while the game is paused.
+            if (typeof GameSettings !== "undefined" && GameSettings)
+                GameSettings.holdSounds(flight.session.paused)
             if (!flight.level || flight.level.ended)
                 return
             flight.level.pauseGame(flight.session.paused)

@@ -1,5 +1,8 @@
+pragma ComponentBehavior: Bound
+
 import QtQuick
 import "../components"
+import "../components/Scoring.js" as Scoring
 
 // After a flight: win or lose, how the result was made up, and the way on.
 GameScreen {
@@ -21,18 +24,73 @@ GameScreen {
 
     MenuBackground { anchors.fill: parent }
 
-    Picture {
+    // Why the flight ended, and what its stars say.
+    readonly property string reason: result.reason || ""
+    readonly property bool wrecked: Boolean(result.wrecked)
+    readonly property int stars: Scoring.stars(passed, result.total || 0, result.parResult || 0, wrecked)
+    readonly property string heading: passed ? (wrecked ? qsTr("Dangerous landing!") : qsTr("Landed!"))
+        : reason === "terrain" ? qsTr("Crashed into the terrain")
+        : reason === "petrol" ? qsTr("Out of petrol")
+        : reason === "runway" ? qsTr("Off the runway")
+        : qsTr("Crashed")
+    readonly property string explanation: wrecked ? qsTr("The tank ran dry before the landing was done: one star at most.")
+        : passed ? qsTr("Three stars from %1 points").arg(result.parResult || 0)
+        : reason === "terrain" ? qsTr("The aeroplane flew into the ground. Turn away as soon as the terrain warning sounds.")
+        : reason === "petrol" ? qsTr("The tank ran dry before the aeroplane reached a runway. Take a shorter line to the runway.")
+        : reason === "runway" ? qsTr("The aeroplane glided onto the runway but left it before the landing was done. Touch down early and follow the runway's line.")
+        : qsTr("Keep away from the hills and land before the petrol runs out.")
+    readonly property string praise: !passed ? qsTr("Try again")
+        : stars >= 3 ? qsTr("Well flown!")
+        : stars === 2 ? qsTr("Good flight")
+        : wrecked ? qsTr("Close call") : qsTr("Landed")
+
+    // The ribbon with its three stars, each gold or hollow. The artwork has
+    // either all gold (win) or all hollow (lose), so every star is cut out of
+    // the one it needs; the columns are the stars' places in the artwork's
+    // 320×140 units.
+    Item {
         id: banner
-        name: resultScreen.passed ? "win.svg" : "lose.svg"
-        width: 300; height: 110
+        objectName: "banner"
+        readonly property real unit: 0.8
+        readonly property var columns: [[100, 135], [135, 185], [185, 221]]
+        width: 320 * unit; height: 140 * unit
         anchors.horizontalCenter: parent.horizontalCenter
         y: 8
         NumberAnimation on scale { from: 0.4; to: 1; duration: 500; easing.type: Easing.OutBack }
+        Picture {
+            visible: resultScreen.stars === 3
+            anchors.fill: parent
+            name: "win.svg"
+        }
+        Item {
+            visible: resultScreen.stars < 3
+            y: 53 * banner.unit
+            width: banner.width; height: banner.height - y
+            clip: true
+            Picture { y: -parent.y; width: banner.width; height: banner.height; name: resultScreen.passed ? "win.svg" : "lose.svg" }
+        }
+        Repeater {
+            model: 3
+            Item {
+                id: star
+                required property int index
+                readonly property bool earned: star.index < resultScreen.stars
+                objectName: star.earned ? "starEarned" : "starHollow"
+                visible: resultScreen.stars < 3
+                x: banner.columns[star.index][0] * banner.unit
+                y: 2 * banner.unit
+                width: (banner.columns[star.index][1] - banner.columns[star.index][0]) * banner.unit
+                height: 52 * banner.unit
+                clip: true
+                Picture { x: -star.x; y: -star.y; width: banner.width; height: banner.height; name: star.earned ? "win.svg" : "lose.svg" }
+            }
+        }
         Text {
+            objectName: "praise"
             anchors.horizontalCenter: parent.horizontalCenter
             anchors.verticalCenter: parent.verticalCenter
-            anchors.verticalCenterOffset: parent.height * 0.2
-            text: resultScreen.passed ? qsTr("Well flown!") : qsTr("Try again")
+            anchors.verticalCenterOffset: parent.height * 0.14
+            text: resultScreen.praise
             font.pixelSize: 24
             font.bold: true
             color: resultScreen.passed ? "#8a4b00" : "#3c4048"
@@ -41,21 +99,22 @@ GameScreen {
 
     Panel {
         id: card
-        width: 430
-        height: 250
+        width: 460
+        height: 276
         anchors.horizontalCenter: parent.horizontalCenter
         anchors.top: banner.bottom
         anchors.topMargin: 4
         Column {
             anchors.centerIn: parent
-            spacing: 8
+            spacing: 7
             width: parent.width - 60
             Text {
+                objectName: "heading"
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
-                text: resultScreen.passed ? qsTr("Landed!") : qsTr("Crashed")
-                font.pixelSize: 32; font.bold: true
-                color: resultScreen.passed ? "#4e9a4a" : "#e23b3b"
+                text: resultScreen.heading
+                font.pixelSize: 30; font.bold: true
+                color: resultScreen.passed && !resultScreen.wrecked ? "#4e9a4a" : "#e23b3b"
             }
             ScoreLine {
                 visible: resultScreen.passed
@@ -90,11 +149,11 @@ GameScreen {
                 color: resultScreen.result.newBest ? "#ff8a2a" : "#3c4048"
             }
             Text {
+                objectName: "explanation"
                 width: parent.width
-                visible: !resultScreen.passed
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
-                text: qsTr("Keep away from the hills and land before the petrol runs out.")
+                text: resultScreen.explanation
                 font.pixelSize: 16
                 color: "#3c4048"
             }

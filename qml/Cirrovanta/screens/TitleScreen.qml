@@ -7,7 +7,16 @@ GameScreen {
     // Untyped, so that the level's documents load with the demo, after the first frame.
     readonly property Item demoLevel: demo.item as Item
 
-    function goBack() { Qt.quit() }
+    // Esc or the back key asks first; a second Esc keeps playing.
+    function goBack() { askToQuit() }
+    function askToQuit() {
+        quitQuestion.visible = true
+        stayButton.forceActiveFocus()           // never Quit by a second Return
+    }
+    function stay() {
+        quitQuestion.visible = false
+        play.forceActiveFocus()
+    }
 
     // The demo flight: the first level of the first group, steered along its
     // route. The engine timer stays off, so nothing is tested or saved.
@@ -111,6 +120,8 @@ GameScreen {
         width: 300
         height: column.height + 36
         x: 60
+        // Out of the keyboard's way while the quit question is up.
+        enabled: !quitQuestion.visible
         anchors.top: logo.bottom
         anchors.topMargin: 14
         color: "#b3ffffff"
@@ -185,5 +196,56 @@ GameScreen {
             color: "#3c4048"
         }
         MouseArea { anchors.fill: parent; onClicked: title.session.go("about") }
+    }
+
+    FocusScope {
+        id: quitQuestion
+        objectName: "quitQuestion"
+        anchors.fill: parent
+        visible: false
+        z: 10
+        Keys.onEscapePressed: (event) => { event.accepted = true; title.stay() }
+        Keys.onBackPressed: (event) => { event.accepted = true; title.stay() }
+        Rectangle { anchors.fill: parent; color: "#802f7fc1" }
+        MouseArea { anchors.fill: parent; onClicked: title.stay() }
+        Panel {
+            anchors.centerIn: parent
+            width: 420
+            height: 200
+            Column {
+                anchors.centerIn: parent
+                spacing: 18
+                Text {
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    text: qsTr("Quit Cirrovanta?")
+                    font.pixelSize: 30; font.bold: true
+                    color: "#2f7fc1"
+                }
+                Row {
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    spacing: 14
+                    MenuButton {
+                        id: stayButton
+                        objectName: "stayButton"
+                        width: 180
+                        focus: true
+                        text: qsTr("Keep flying")
+                        tint: "#ff8a2a"
+                        Keys.onRightPressed: focusNext(true)
+                        Keys.onLeftPressed: focusNext(false)
+                        onClicked: { GameEngine.playSound(4); title.stay() }
+                    }
+                    MenuButton {
+                        objectName: "quitButton"
+                        width: 180
+                        text: qsTr("Quit")
+                        tint: "#4e9a4a"
+                        Keys.onRightPressed: focusNext(true)
+                        Keys.onLeftPressed: focusNext(false)
+                        onClicked: Qt.quit()
+                    }
+                }
+            }
+        }
     }
 }

@@ -8,6 +8,7 @@ Level {
     worldWidth: 1500
     worldHeight: 900
     parTime: 17
+    parResult: 1300
     startX: 120
     startY: 420
     startAngle: Math.PI / 2

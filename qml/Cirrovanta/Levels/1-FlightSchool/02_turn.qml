@@ -8,6 +8,7 @@ Level {
     worldWidth: 1600
     worldHeight: 1100
     parTime: 29
+    parResult: 1450
     startX: 160
     startY: 900
     startAngle: 0

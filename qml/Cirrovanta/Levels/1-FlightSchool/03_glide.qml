@@ -9,6 +9,7 @@ Level {
     worldWidth: 1800
     worldHeight: 900
     parTime: 26
+    parResult: 300
     water: "#4fb0e0"
     startX: 100
     startY: 420

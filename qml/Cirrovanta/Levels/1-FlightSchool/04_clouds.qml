@@ -9,6 +9,7 @@ Level {
     worldWidth: 1700
     worldHeight: 1000
     parTime: 21
+    parResult: 900
     startX: 120
     startY: 800
     startAngle: 0.6

@@ -8,6 +8,7 @@ Level {
     worldWidth: 2000
     worldHeight: 900
     parTime: 24
+    parResult: 2150
     startX: 100
     startY: 422
     startAngle: Math.PI / 2

@@ -8,6 +8,7 @@ Level {
     worldWidth: 2000
     worldHeight: 1100
     parTime: 22
+    parResult: 1400
     water: "#4fa8dc"
     startX: 100
     startY: 850

@@ -8,6 +8,7 @@ Level {
     worldWidth: 2100
     worldHeight: 1100
     parTime: 27
+    parResult: 1300
     water: "#3fa0d6"
     startX: 100
     startY: 500

@@ -8,6 +8,7 @@ Level {
     worldWidth: 1900
     worldHeight: 1200
     parTime: 21
+    parResult: 850
     water: "#3b9ad0"
     startX: 100
     startY: 1000

@@ -8,6 +8,7 @@ Level {
     worldWidth: 2800
     worldHeight: 1000
     parTime: 33
+    parResult: 300
     water: "#2f8cc8"
     startX: 100
     startY: 450

@@ -9,6 +9,7 @@ Level {
     worldWidth: 2000
     worldHeight: 1200
     parTime: 16
+    parResult: 900
     water: "#3596cf"
     startX: 100
     startY: 950

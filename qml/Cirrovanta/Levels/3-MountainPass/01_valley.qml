@@ -8,6 +8,7 @@ Level {
     worldWidth: 2400
     worldHeight: 1000
     parTime: 21
+    parResult: 1100
     water: "#6f9c5a"
     startX: 92
     startY: 452

@@ -8,6 +8,7 @@ Level {
     worldWidth: 1800
     worldHeight: 1500
     parTime: 22
+    parResult: 1100
     water: "#6f9c5a"
     startX: 222
     startY: 1372

@@ -8,6 +8,7 @@ Level {
     worldWidth: 2200
     worldHeight: 1200
     parTime: 18
+    parResult: 1100
     water: "#6f9c5a"
     startX: 122
     startY: 672

@@ -9,6 +9,7 @@ Level {
     worldWidth: 2000
     worldHeight: 1500
     parTime: 20
+    parResult: 1300
     water: "#6f9c5a"
     startX: 122
     startY: 872

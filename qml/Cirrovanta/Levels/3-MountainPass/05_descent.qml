@@ -9,6 +9,7 @@ Level {
     worldWidth: 2400
     worldHeight: 1100
     parTime: 25
+    parResult: 550
     water: "#6f9c5a"
     startX: 122
     startY: 272

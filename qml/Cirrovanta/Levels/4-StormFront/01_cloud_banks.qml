@@ -8,6 +8,7 @@ Level {
     worldWidth: 2400
     worldHeight: 1100
     parTime: 19
+    parResult: 1050
     water: "#3d6f96"
     startX: 92
     startY: 522

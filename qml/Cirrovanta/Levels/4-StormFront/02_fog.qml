@@ -8,6 +8,7 @@ Level {
     worldWidth: 2200
     worldHeight: 1200
     parTime: 17
+    parResult: 1100
     water: "#3d6f96"
     startX: 122
     startY: 1022

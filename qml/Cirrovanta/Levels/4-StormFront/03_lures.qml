@@ -8,6 +8,7 @@ Level {
     worldWidth: 2400
     worldHeight: 1000
     parTime: 18
+    parResult: 1050
     water: "#3d6f96"
     startX: 92
     startY: 472

@@ -8,6 +8,7 @@ Level {
     worldWidth: 2200
     worldHeight: 1200
     parTime: 16
+    parResult: 950
     water: "#1b3350"
     startX: 122
     startY: 1022

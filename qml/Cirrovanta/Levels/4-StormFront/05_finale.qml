@@ -9,6 +9,7 @@ Level {
     worldWidth: 2600
     worldHeight: 1400
     parTime: 24
+    parResult: 750
     water: "#3d6f96"
     startX: 122
     startY: 1222
