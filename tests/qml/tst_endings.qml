@@ -175,4 +175,23 @@ TestCase {
         fuzzyCompare(Number(TestHarness.stored("AudioVolume")), 0.6, 1e-6)
         fuzzyCompare(game.volumeLevel, 7 / 9, 1e-5)
     }
+
+    // A buoy under the HUD's buttons shows through them until it bursts.
+    function test_nothing_hides_under_the_hud() {
+        startGame()
+        game.session.openGroup("1-FlightSchool")
+        game.session.startLevel("01_straight")
+        var level = game.screenItem.level
+        level.running = false
+        GameEngine.enableEngineTimer(false)
+        var buttons = findChild(level.hud, "hudButtons")
+        compare(buttons.opacity, 1)
+        var buoy = level.buoys[0]
+        var p = buttons.mapToItem(level, buttons.width / 2, buttons.height / 2)
+        buoy.x = p.x - buoy.width / 2
+        buoy.y = p.y - buoy.height / 2
+        tryVerify(function() { return buttons.opacity < 0.5 })
+        buoy.explode()
+        tryCompare(buttons, "opacity", 1)
+    }
 }

@@ -16,6 +16,23 @@ Item {
     signal pauseRequested()
     signal muteToggled()
 
+    // Whether a live buoy or the aeroplane lies under a piece of the HUD.
+    // The HUD is a child of the level beside the buoys and the aeroplane, so
+    // its own position plus the piece's is the piece in world units. A piece
+    // with something under it fades, so nothing hides beneath it.
+    function covers(px, py, pw, ph) {
+        var left = hud.x + px, top = hud.y + py
+        var things = hud.buoys.concat(hud.airplane ? [hud.airplane] : [])
+        for (var i = 0; i < things.length; ++i) {
+            var t = things[i]
+            if (t.opacity > 0 && t.isAlive !== false
+                    && t.x + t.width > left && t.x < left + pw && t.y + t.height > top && t.y < top + ph)
+                return true
+        }
+        return false
+    }
+    readonly property real coveredOpacity: 0.3
+
     Rectangle {
         id: glow
         anchors.fill: parent
@@ -36,6 +53,8 @@ Item {
         id: fuel
         x: 12; y: 10
         fraction: hud.petrolFraction
+        opacity: hud.covers(x, y, width, height) ? hud.coveredOpacity : 1
+        Behavior on opacity { NumberAnimation { duration: 150 } }
     }
 
     WarningText {
@@ -47,10 +66,14 @@ Item {
     }
 
     Row {
+        id: buttons
+        objectName: "hudButtons"
         anchors.right: parent.right
         anchors.rightMargin: 12
         y: 8
         spacing: 8
+        opacity: hud.covers(x, y, width, height) ? hud.coveredOpacity : 1
+        Behavior on opacity { NumberAnimation { duration: 150 } }
         Picture {
             id: belts
             name: hud.seatbelts ? "indicator_belton.svg" : "indicator_beltoff.svg"
@@ -76,6 +99,9 @@ Item {
     }
 
     Radar {
+        id: radar
+        opacity: hud.covers(x, y, width, height) ? hud.coveredOpacity : 1
+        Behavior on opacity { NumberAnimation { duration: 150 } }
         anchors.right: parent.right
         anchors.bottom: parent.bottom
         anchors.margins: 10
