@@ -90,8 +90,12 @@ GameScreen {
             anchors.horizontalCenter: parent.horizontalCenter
             anchors.verticalCenter: parent.verticalCenter
             anchors.verticalCenterOffset: parent.height * 0.14
+            width: 180
+            horizontalAlignment: Text.AlignHCenter
             text: resultScreen.praise
             font.pixelSize: 24
+            fontSizeMode: Text.HorizontalFit
+            minimumPixelSize: 14
             font.bold: true
             color: resultScreen.passed ? "#8a4b00" : "#3c4048"
         }
@@ -114,6 +118,8 @@ GameScreen {
                 horizontalAlignment: Text.AlignHCenter
                 text: resultScreen.heading
                 font.pixelSize: 30; font.bold: true
+                fontSizeMode: Text.HorizontalFit
+                minimumPixelSize: 18
                 color: resultScreen.passed && !resultScreen.wrecked ? "#4e9a4a" : "#e23b3b"
             }
             ScoreLine {

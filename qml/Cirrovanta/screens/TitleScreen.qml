@@ -210,7 +210,7 @@ GameScreen {
         MouseArea { anchors.fill: parent; onClicked: title.stay() }
         Panel {
             anchors.centerIn: parent
-            width: 420
+            width: 450
             height: 200
             Column {
                 anchors.centerIn: parent
@@ -227,7 +227,7 @@ GameScreen {
                     MenuButton {
                         id: stayButton
                         objectName: "stayButton"
-                        width: 180
+                        width: 196
                         focus: true
                         text: qsTr("Keep flying")
                         tint: "#ff8a2a"
@@ -237,7 +237,7 @@ GameScreen {
                     }
                     MenuButton {
                         objectName: "quitButton"
-                        width: 180
+                        width: 196
                         text: qsTr("Quit")
                         tint: "#4e9a4a"
                         Keys.onRightPressed: focusNext(true)
