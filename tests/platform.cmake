@@ -1,0 +1,1 @@
+cirrovanta_add_test(tst_activation SOURCES platform/tst_activation.cpp)
