@@ -1,1 +1,2 @@
 cirrovanta_add_test(tst_activation SOURCES platform/tst_activation.cpp)
+cirrovanta_add_test(tst_silentprofile SOURCES platform/tst_silentprofile.cpp)
