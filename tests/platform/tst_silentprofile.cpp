@@ -1,81 +1,49 @@
 #include "audio/caudiomixer.h"
 #include "audio/cinvsounds.h"
-#include "common/debuglines.h"
 #include "common/testenvironment.h"
 #include "engine/gameengine.h"
 #include "persistence/settings.h"
 
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
-#include <QMutex>
 #include <QThread>
-
-namespace {
-
-const QString service = QStringLiteral("org.sigxcpu.Feedback");
-const QString path = QStringLiteral("/org/sigxcpu/Feedback");
 
 // feedbackd as far as the game sees it: the Profile property and its change
 // signal. It has its own bus connection and thread, so the game reaches it
-// through the bus daemon like any other program would.
+// through the bus daemon like any other program.
 class FakeFeedbackd : public QObject
 {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.sigxcpu.Feedback")
-    Q_PROPERTY(QString Profile READ profile)
+    Q_PROPERTY(QString Profile MEMBER profile)
 
 public:
-    FakeFeedbackd() : bus(QDBusConnection::connectToBus(QDBusConnection::SessionBus, "feedbackd"))
+    QString profile;
+    QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "feedbackd");
+    QThread thread;
+
+    bool start(const QString &initial)
     {
-        thread.start();
+        profile = initial;
         moveToThread(&thread);
+        thread.start();
+        return bus.registerObject("/org/sigxcpu/Feedback", this, QDBusConnection::ExportAllProperties)
+               && bus.registerService("org.sigxcpu.Feedback");
+    }
+    void setProfile(const QString &name) // only while no Get can be under way
+    {
+        profile = name;
+        QDBusMessage changed = QDBusMessage::createSignal(
+            "/org/sigxcpu/Feedback", "org.freedesktop.DBus.Properties", "PropertiesChanged");
+        bus.send(changed << "org.sigxcpu.Feedback" << QVariantMap{{"Profile", name}} << QStringList());
     }
     ~FakeFeedbackd() override
     {
-        stop();
+        bus.unregisterService("org.sigxcpu.Feedback");
         thread.quit();
         thread.wait();
-        QDBusConnection::disconnectFromBus("feedbackd");
     }
-    bool start(const QString &initial)
-    {
-        setProfile(initial, false);
-        return bus.registerObject(path, this, QDBusConnection::ExportAllProperties)
-               && bus.registerService(service);
-    }
-    void stop()
-    {
-        bus.unregisterService(service);
-        bus.unregisterObject(path);
-    }
-    QString profile() const
-    {
-        QMutexLocker locker(&mutex);
-        return current;
-    }
-    void setProfile(const QString &name, bool announce = true)
-    {
-        {
-            QMutexLocker locker(&mutex);
-            current = name;
-        }
-        if (!announce)
-            return;
-        QDBusMessage changed = QDBusMessage::createSignal(
-            path, "org.freedesktop.DBus.Properties", "PropertiesChanged");
-        changed << service << QVariantMap{{"Profile", name}} << QStringList();
-        bus.send(changed);
-    }
-
-private:
-    QDBusConnection bus;
-    QThread thread;
-    mutable QMutex mutex;
-    QString current;
 };
-
-} // namespace
 
 class SilentProfileTest : public QObject
 {
@@ -96,7 +64,6 @@ private slots:
     // (0.6 by default) only when neither silences it.
     void theGameFollowsThePhonesSilentProfile()
     {
-        QuietDebug quiet;
         Settings settings;
         GameEngine engine(nullptr, &settings);
         const GE::CAudioMixer *mixer = engine.soundBank()->mixer();
@@ -128,7 +95,7 @@ private slots:
         GameEngine second(nullptr, &settings);
         QVERIFY(second.isSilent());
 
-        feedbackd.stop(); // the service goes away: nothing keeps the game silent
+        feedbackd.bus.unregisterService("org.sigxcpu.Feedback"); // the service goes away: nothing keeps the game silent
         QTRY_VERIFY(!engine.isSilent());
         QCOMPARE(mixer->generalVolume(), on);
     }
