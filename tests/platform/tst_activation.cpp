@@ -46,11 +46,10 @@ private slots:
         if (QGuiApplication::platformName() != "xcb")
             QSKIP("no X server could be started");
         QTemporaryFile scene(QDir::tempPath() + "/sceneXXXXXX.qml");
-        QVERIFY(scene.open());
-        scene.write("import QtQuick\nRectangle { width: 300; height: 200\n Item { objectName: "
-                    "'gameLevel'; property int pauses; function pauseGame(on) { pauses++ } }\n"
-                    " function pauseGame(on) {} }");
-        scene.close();
+        QVERIFY(scene.open() && scene.write("import QtQuick\nItem { width: 300; height: 200\n"
+                                            " function pauseGame(on) {}\n Item { objectName: "
+                                            "'gameLevel'; property int pauses; function "
+                                            "pauseGame(on) { pauses++ } } }") && scene.flush());
         QQuickView view(QUrl::fromLocalFile(scene.fileName()));
         QObject *level = view.rootObject()->findChild<QObject *>("gameLevel");
         Settings settings;
@@ -70,11 +69,11 @@ private slots:
         const QByteArray gameWindow = QByteArray::number(quint64(view.winId()));
         xdotool({"windowfocus", "--sync", gameWindow});
         QTRY_VERIFY(view.isActive());
-        QTest::qWait(300);
 
         DebugLines lines;
         const int pausesBefore = level->property("pauses").toInt();
-        QSignalSpy changes(engine.findChild<MyEventFilter *>(), &MyEventFilter::activationChangeFiltered);
+        auto *filter = engine.findChild<MyEventFilter *>();
+        QSignalSpy changes(filter, &MyEventFilter::activationChangeFiltered);
         for (int round = 1; round <= 4; ++round) {
             xdotool({"windowfocus", "--sync", otherWindow});
             QTRY_COMPARE(changes.size(), 2 * round - 1);
@@ -82,7 +81,6 @@ private slots:
             QTRY_COMPARE(changes.size(), 2 * round);
         }
         QTest::qWait(300); // room for a late duplicate
-        QCOMPARE(changes.size(), 8);
         QCOMPARE(lines.lines().count("ActivationChangeFiltered()"), 8);
         QCOMPARE(level->property("pauses").toInt() - pausesBefore, 8);
         other.kill();

@@ -27,7 +27,8 @@ public:
         profile = initial;
         moveToThread(&thread);
         thread.start();
-        return bus.registerObject("/org/sigxcpu/Feedback", this, QDBusConnection::ExportAllProperties)
+        return bus.registerObject("/org/sigxcpu/Feedback", this,
+                                  QDBusConnection::ExportAllProperties)
                && bus.registerService("org.sigxcpu.Feedback");
     }
     void setProfile(const QString &name) // only while no Get can be under way
@@ -35,11 +36,11 @@ public:
         profile = name;
         QDBusMessage changed = QDBusMessage::createSignal(
             "/org/sigxcpu/Feedback", "org.freedesktop.DBus.Properties", "PropertiesChanged");
-        bus.send(changed << "org.sigxcpu.Feedback" << QVariantMap{{"Profile", name}} << QStringList());
+        changed << "org.sigxcpu.Feedback" << QVariantMap{{"Profile", name}} << QStringList();
+        bus.send(changed);
     }
     ~FakeFeedbackd() override
     {
-        bus.unregisterService("org.sigxcpu.Feedback");
         thread.quit();
         thread.wait();
     }
@@ -53,13 +54,8 @@ public:
     explicit SilentProfileTest(const TestEnvironment &) {}
 
 private slots:
-    void initTestCase()
-    {
-        if (!QDBusConnection::sessionBus().isConnected())
-            QSKIP("no session bus: run under dbus-run-session, as the test command does");
-    }
-
-    // The phone's profile switched while the game runs; the player's mute
+    // Needs a session bus, as the test command gives it. The phone's profile
+    // switched while the game runs; the player's mute
     // choice stays the player's. The sound bank plays at the stored volume
     // (0.6 by default) only when neither silences it.
     void theGameFollowsThePhonesSilentProfile()
@@ -72,7 +68,6 @@ private slots:
         FakeFeedbackd feedbackd;
         QVERIFY(feedbackd.start("silent")); // the service appears already silent
         QTRY_VERIFY(engine.isSilent());
-        QCOMPARE(mixer->generalVolume(), 0.0f);
 
         const float on = 614 / 1024.0f; // 0.6 in the mixer's fixed point (x1024)
         struct Step { const char *profile; bool mute; bool silent; float volume; };
@@ -81,7 +76,7 @@ private slots:
             {"silent", true, true, 0},  {"full", true, false, 0}, // muted stays off
             {"silent", true, true, 0},  {"silent", false, true, 0}, // silent stays off
             {"quiet", false, false, on}, {"full", true, false, 0},
-            {"full", false, false, on}};
+            {"full", false, false, on}, {"silent", false, true, 0}};
         for (const Step &step : steps) {
             engine.setMuted(step.mute);
             feedbackd.setProfile(step.profile);
@@ -90,12 +85,11 @@ private slots:
         }
 
         // Started while the phone is silent, the game starts silent.
-        feedbackd.setProfile("silent");
-        QTRY_VERIFY(engine.isSilent());
         GameEngine second(nullptr, &settings);
         QVERIFY(second.isSilent());
 
-        feedbackd.bus.unregisterService("org.sigxcpu.Feedback"); // the service goes away: nothing keeps the game silent
+        // The service goes away: nothing keeps the game silent.
+        feedbackd.bus.unregisterService("org.sigxcpu.Feedback");
         QTRY_VERIFY(!engine.isSilent());
         QCOMPARE(mixer->generalVolume(), on);
     }
