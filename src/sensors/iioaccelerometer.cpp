@@ -163,6 +163,8 @@ IioAccelerometer::IioAccelerometer(QSensor *sensor, const QString &iioRoot, QWin
 
     reader = new IioReader(channels);
     reader->moveToThread(&readerThread);
+    // Deleted on its own thread, where its poll timer lives.
+    connect(&readerThread, &QThread::finished, reader, &QObject::deleteLater);
     connect(reader, &IioReader::reading, this, [this](const QVector3D &device) {
         if (running)
             publishDevice(device);
@@ -179,7 +181,6 @@ IioAccelerometer::~IioAccelerometer()
 {
     readerThread.quit();
     readerThread.wait();
-    delete reader;
 }
 
 QString IioAccelerometer::findDevice(const QString &iioRoot)
