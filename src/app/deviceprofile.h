@@ -1,10 +1,16 @@
 #pragma once
 
 #include <QObject>
+#include <QStringList>
+#include <QVariantMap>
+
+class QDBusServiceWatcher;
 
 // Answers whether the device is in its silent profile and announces changes.
-// A desktop has no such profile and is never silent; a phone backend can call
-// setCurrentProfile when its profile service reports a change.
+// On Linux phones the profile belongs to feedbackd (org.sigxcpu.Feedback on
+// the session bus, property "Profile": "full", "quiet" or "silent"); the
+// device is silent while it says "silent". Without the service, as on a
+// desktop, the device is never silent.
 class DeviceProfile : public QObject
 {
     Q_OBJECT
@@ -21,6 +27,15 @@ public:
 signals:
     void currentProfileChanged(DeviceProfile::Profile profile);
 
+private slots:
+    void feedbackPropertiesChanged(const QString &interfaceName, const QVariantMap &changed,
+                                   const QStringList &invalidated);
+    void readFeedbackProfile();
+    void feedbackServiceGone();
+
 private:
+    void followFeedbackProfile(const QString &name);
+
     Profile profile = NormalProfile;
+    QDBusServiceWatcher *watcher = nullptr;
 };

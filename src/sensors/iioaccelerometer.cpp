@@ -1,6 +1,10 @@
 #include "sensors/iioaccelerometer.h"
 
+#include "sensors/desktoptiltinput.h"
+#include "sensors/tiltsources.h"
+
 #include <QDateTime>
+#include <QDebug>
 #include <QDir>
 #include <QFile>
 
@@ -75,16 +79,108 @@ QMatrix3x3 readMountMatrix(const QString &dir)
 
 } // namespace
 
-IioAccelerometer::IioAccelerometer(QSensor *sensor, const QString &iioRoot)
-    : QSensorBackend(sensor, sensor), deviceDir(findDevice(iioRoot))
+IioChannels IioChannels::open(const QString &deviceDir)
+{
+    IioChannels channels;
+    if (deviceDir.isEmpty())
+        return channels;
+    const char axes[3] = {'x', 'y', 'z'};
+    for (int i = 0; i < 3; ++i) {
+        const QString prefix = QStringLiteral("in_accel_") + QLatin1Char(axes[i]);
+        channels.rawPaths[i] = deviceDir + QLatin1Char('/') + prefix + QLatin1String("_raw");
+        const QString scalePath = firstExisting(
+            deviceDir, {prefix + QLatin1String("_scale"), QStringLiteral("in_accel_scale")});
+        if (!scalePath.isEmpty())
+            readSysfsNumber(scalePath, &channels.scale[i]);
+        const QString offsetPath = firstExisting(
+            deviceDir, {prefix + QLatin1String("_offset"), QStringLiteral("in_accel_offset")});
+        if (!offsetPath.isEmpty())
+            readSysfsNumber(offsetPath, &channels.offset[i]);
+    }
+    channels.mountMatrix = readMountMatrix(deviceDir);
+    return channels;
+}
+
+bool IioChannels::read(QVector3D *device) const
+{
+    qreal sensorAxes[3] = {0, 0, 0};
+    for (int i = 0; i < 3; ++i) {
+        qreal raw = 0;
+        if (!readSysfsNumber(rawPaths[i], &raw))
+            return false;
+        sensorAxes[i] = (raw + offset[i]) * scale[i];
+    }
+    float axes[3] = {0, 0, 0};
+    for (int r = 0; r < 3; ++r) {
+        for (int c = 0; c < 3; ++c)
+            axes[r] += float(mountMatrix(r, c) * sensorAxes[c]);
+    }
+    *device = QVector3D(axes[0], axes[1], axes[2]);
+    return true;
+}
+
+IioReader::IioReader(const IioChannels &channels) : channels(channels)
+{
+    pollTimer.setInterval(pollIntervalMs);
+    connect(&pollTimer, &QTimer::timeout, this, &IioReader::poll);
+}
+
+void IioReader::start()
+{
+    poll();
+    if (channels.isValid())
+        pollTimer.start();
+}
+
+void IioReader::stop()
+{
+    pollTimer.stop();
+}
+
+void IioReader::poll()
+{
+    QVector3D device;
+    if (channels.read(&device)) {
+        emit reading(device);
+        return;
+    }
+    pollTimer.stop();
+    channels = IioChannels();
+    emit deviceLost();
+}
+
+IioAccelerometer::IioAccelerometer(QSensor *sensor, const QString &iioRoot, QWindow *window)
+    : QSensorBackend(sensor, sensor),
+      deviceDir(findDevice(iioRoot)),
+      channels(IioChannels::open(deviceDir)),
+      window(window)
 {
     accReading = setReading<QAccelerometerReading>(nullptr);
     addDataRate(1000.0 / pollIntervalMs, 1000.0 / pollIntervalMs);
     addOutputRange(-39.2266, 39.2266, 0.01);
     setDescription(QStringLiteral("Linux IIO accelerometer"));
-    mountMatrix = readMountMatrix(deviceDir);
-    pollTimer.setInterval(pollIntervalMs);
-    connect(&pollTimer, &QTimer::timeout, this, &IioAccelerometer::readNow);
+    frame.followWindow(window);
+
+    reader = new IioReader(channels);
+    reader->moveToThread(&readerThread);
+    // Deleted on its own thread, where its poll timer lives.
+    connect(&readerThread, &QThread::finished, reader, &QObject::deleteLater);
+    connect(reader, &IioReader::reading, this, [this](const QVector3D &device) {
+        if (running)
+            publishDevice(device);
+    });
+    connect(reader, &IioReader::deviceLost, this, &IioAccelerometer::fallBackToDesktop);
+    readerThread.setObjectName(QStringLiteral("IIO accelerometer"));
+    readerThread.start();
+
+    desktopTimer.setInterval(int(DesktopTiltInput::stepSeconds * 1000));
+    connect(&desktopTimer, &QTimer::timeout, this, &IioAccelerometer::stepDesktop);
+}
+
+IioAccelerometer::~IioAccelerometer()
+{
+    readerThread.quit();
+    readerThread.wait();
 }
 
 QString IioAccelerometer::findDevice(const QString &iioRoot)
@@ -111,50 +207,61 @@ void IioAccelerometer::start()
         sensorStopped();
         return;
     }
-    readNow();
-    pollTimer.start();
+    running = true;
+    if (deviceGone)
+        desktopTimer.start();
+    else
+        QMetaObject::invokeMethod(reader, &IioReader::start, Qt::QueuedConnection);
 }
 
 void IioAccelerometer::stop()
 {
-    pollTimer.stop();
-}
-
-bool IioAccelerometer::readAxis(char axis, qreal *value) const
-{
-    const QString prefix = QStringLiteral("in_accel_") + QLatin1Char(axis);
-    qreal raw = 0;
-    if (!readSysfsNumber(deviceDir + QLatin1Char('/') + prefix + QLatin1String("_raw"), &raw))
-        return false;
-    qreal scale = 1;
-    const QString scalePath = firstExisting(
-        deviceDir, {prefix + QLatin1String("_scale"), QStringLiteral("in_accel_scale")});
-    if (!scalePath.isEmpty())
-        readSysfsNumber(scalePath, &scale);
-    qreal offset = 0;
-    const QString offsetPath = firstExisting(
-        deviceDir, {prefix + QLatin1String("_offset"), QStringLiteral("in_accel_offset")});
-    if (!offsetPath.isEmpty())
-        readSysfsNumber(offsetPath, &offset);
-    *value = (raw + offset) * scale;
-    return true;
+    running = false;
+    desktopTimer.stop();
+    QMetaObject::invokeMethod(reader, &IioReader::stop, Qt::QueuedConnection);
 }
 
 bool IioAccelerometer::readNow()
 {
-    qreal sensorAxes[3] = {0, 0, 0};
-    if (!readAxis('x', &sensorAxes[0]) || !readAxis('y', &sensorAxes[1])
-        || !readAxis('z', &sensorAxes[2]))
+    QVector3D device;
+    if (deviceGone || !channels.read(&device))
         return false;
-    qreal device[3] = {0, 0, 0};
-    for (int r = 0; r < 3; ++r) {
-        for (int c = 0; c < 3; ++c)
-            device[r] += mountMatrix(r, c) * sensorAxes[c];
-    }
-    accReading->setTimestamp(quint64(QDateTime::currentMSecsSinceEpoch()) * 1000);
-    accReading->setX(device[0]);
-    accReading->setY(device[1]);
-    accReading->setZ(device[2]);
-    newReadingAvailable();
+    publishDevice(device);
     return true;
+}
+
+void IioAccelerometer::publishDevice(const QVector3D &device)
+{
+    publish(frame.toReferencePose(device));
+}
+
+void IioAccelerometer::publish(const QVector3D &reading)
+{
+    accReading->setTimestamp(quint64(QDateTime::currentMSecsSinceEpoch()) * 1000);
+    accReading->setX(reading.x());
+    accReading->setY(reading.y());
+    accReading->setZ(reading.z());
+    newReadingAvailable();
+}
+
+void IioAccelerometer::fallBackToDesktop()
+{
+    if (deviceGone)
+        return;
+    deviceGone = true;
+    qDebug() << "IIO accelerometer gone:" << deviceDir << "- tilt from keys and mouse";
+    desktopInput = desktopTiltInput(window);
+    if (running)
+        desktopTimer.start();
+}
+
+// The keys and the mouse tilt the screen itself: nothing to turn.
+void IioAccelerometer::stepDesktop()
+{
+    QVector3D reading(0, 0, 9.80665f);
+    if (desktopInput) {
+        desktopInput->advance();
+        reading = desktopInput->deviceReading();
+    }
+    publish(reading);
 }

@@ -54,17 +54,17 @@ void registerFactory(const char *identifier, TiltBackendFactory &factory)
         QSensorManager::registerBackend(QAccelerometer::sensorType, identifier, &factory);
 }
 
-DesktopTiltInput *desktopInputOf(QWindow *window, TiltSourceInfo *info)
+} // namespace
+
+DesktopTiltInput *desktopTiltInput(QWindow *window)
 {
     if (!window)
         return nullptr;
     if (auto *existing =
             window->findChild<DesktopTiltInput *>(QString(), Qt::FindDirectChildrenOnly))
         return existing;
-    return new DesktopTiltInput(window, info);
+    return new DesktopTiltInput(window, TiltSourceInfo::forWindow(window));
 }
-
-} // namespace
 
 QByteArray registerTiltSources(QWindow *window, const QString &iioRoot)
 {
@@ -78,8 +78,9 @@ QByteArray registerTiltSources(QWindow *window, const QString &iioRoot)
     }
 
     if (!IioAccelerometer::findDevice(iioRoot).isEmpty()) {
-        iioFactory().setCreate([iioRoot](QSensor *sensor) -> QSensorBackend * {
-            return new IioAccelerometer(sensor, iioRoot);
+        QPointer<QWindow> tiltWindow = window;
+        iioFactory().setCreate([iioRoot, tiltWindow](QSensor *sensor) -> QSensorBackend * {
+            return new IioAccelerometer(sensor, iioRoot, tiltWindow);
         });
         registerFactory(iioTiltSourceId, iioFactory());
         if (info)
@@ -87,7 +88,7 @@ QByteArray registerTiltSources(QWindow *window, const QString &iioRoot)
         return QByteArray(iioTiltSourceId);
     }
 
-    QPointer<DesktopTiltInput> input = desktopInputOf(window, info);
+    QPointer<DesktopTiltInput> input = desktopTiltInput(window);
     desktopFactory().setCreate([input](QSensor *sensor) -> QSensorBackend * {
         return new DesktopTiltAccelerometer(sensor, input);
     });

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+class DesktopTiltInput;
 class QWindow;
 
 // How a tilt becomes steering. Every source reports what a device's
@@ -32,3 +33,7 @@ inline constexpr char desktopTiltSourceId[] = "cirrovanta.desktop";
 // over the window. The choice is shown by TiltSourceInfo::forWindow(window).
 QByteArray registerTiltSources(QWindow *window,
                                const QString &iioRoot = QStringLiteral("/sys/bus/iio/devices"));
+
+// The window's keys-and-mouse tilt, created on first use; null without a
+// window. The IIO source falls back to it when its device goes away.
+DesktopTiltInput *desktopTiltInput(QWindow *window);

@@ -158,26 +158,6 @@ Item {
         QCOMPARE(Settings().getPilotRank(), 3); // stored, not only kept
     }
 
-    void activationChangesBecomeOneSignalEach()
-    {
-        MyEventFilter filter;
-        QObject receiver;
-        receiver.installEventFilter(&filter);
-        QSignalSpy spy(&filter, &MyEventFilter::activationChangeFiltered);
-
-        QTest::ignoreMessage(QtDebugMsg, "ActivationChangeFiltered()");
-        QEvent activation(QEvent::ActivationChange);
-        QCoreApplication::sendEvent(&receiver, &activation);
-        QCOMPARE(spy.size(), 1);
-
-        QTest::failOnWarning(QRegularExpression(".*"));
-        QEvent other(QEvent::WindowActivate);
-        QCoreApplication::sendEvent(&receiver, &other);
-        QEvent timer(QEvent::Timer);
-        QCoreApplication::sendEvent(&receiver, &timer);
-        QCOMPARE(spy.size(), 1);
-    }
-
     void activationPausesOnlyALoadedVisibleGame()
     {
         QQmlEngine qml;
