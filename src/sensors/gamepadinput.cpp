@@ -64,6 +64,10 @@ GamepadInput::GamepadInput(QObject *parent)
 {
     // Qt handles the signals; SDL must not take SIGINT and SIGTERM.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // PlayStation controllers on Bluetooth send their motion and take rumble
+    // only in their full report mode.
+    SDL_SetHint(SDL_HINT_JOYSTICK_HIDAPI_PS4_RUMBLE, "1");
+    SDL_SetHint(SDL_HINT_JOYSTICK_HIDAPI_PS5_RUMBLE, "1");
     if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) < 0) {
         qDebug() << "Gamepads unavailable:" << SDL_GetError();
         return;
