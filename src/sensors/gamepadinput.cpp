@@ -13,7 +13,10 @@
 
 namespace {
 
+// Often while a controller is there; without one only often enough to
+// notice the next being plugged in.
 constexpr int pollMilliseconds = 10;
+constexpr int idlePollMilliseconds = 100;
 // Deflection of the stick at which it moves through the menus like an arrow key.
 constexpr float menuThreshold = 0.5f;
 constexpr int stickKeys[4] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down};
@@ -73,7 +76,7 @@ GamepadInput::GamepadInput(QObject *parent)
         return;
     }
     started = true;
-    pollTimer.setInterval(pollMilliseconds);
+    pollTimer.setInterval(idlePollMilliseconds);
     connect(&pollTimer, &QTimer::timeout, this, &GamepadInput::poll);
     pollTimer.start();
 }
@@ -171,6 +174,7 @@ void GamepadInput::addPad(int deviceIndex)
     qDebug() << "Gamepad connected:" << added.name
              << (added.hasMotion ? "with motion sensor" : "without motion sensor");
     connected.append(added);
+    pollTimer.setInterval(pollMilliseconds);
     steerWith(id);
     emit padsChanged();
     emit tookOver();
@@ -190,6 +194,8 @@ void GamepadInput::removePad(int id)
     }
     SDL_GameControllerClose(at->controller);
     connected.erase(at);
+    if (connected.isEmpty())
+        pollTimer.setInterval(idlePollMilliseconds);
     const bool wasSteering = id == steeringId;
     if (wasSteering)
         steerWith(connected.isEmpty() ? -1 : connected.last().id);
