@@ -192,6 +192,7 @@ private slots:
         QFETCH(bool, muted);
         QFETCH(int, rumbles);
         QVERIFY(pad.attach());
+        QTRY_COMPARE(info->source(), QStringLiteral("stick"));
         fly();
         QMetaObject::invokeMethod(engine, "setMuted", Q_ARG(QVariant, muted));
         // What the engine calls when the aeroplane hits the ground or has landed.
