@@ -10,7 +10,7 @@ play_packages="cmake ninja-build g++ pkg-config
  qml6-module-qtqml qml6-module-qtqml-models qml6-module-qtqml-workerscript
  qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtquick-shapes
  qml6-module-qtquick-particles qml6-module-qtquick-layouts qml6-module-qtquick-controls
- qml6-module-qtquick-templates"
+ qml6-module-qtquick-templates libsdl2-dev"
 
 test_packages="pulseaudio qml6-module-qttest xvfb xauth xdotool x11-utils dbus-daemon dbus-bin pulseaudio-utils sox
  desktop-file-utils appstream clang-14 libclang-rt-14-dev"

@@ -207,6 +207,13 @@
     </message>
 </context>
 <context>
+    <name>GamepadInput</name>
+    <message>
+        <source>Game controller</source>
+        <translation>Gamecontroller</translation>
+    </message>
+</context>
+<context>
     <name>GroupsScreen</name>
     <message>
         <source>Choose a flight school</source>
@@ -502,6 +509,53 @@
     <message>
         <source>Stored pose: %1°, %2°, %3°</source>
         <translation>Gespeicherte Haltung: %1°, %2°, %3°</translation>
+    </message>
+</context>
+<context>
+    <name>TiltSourceList</name>
+    <message>
+        <source>motion sensor</source>
+        <translation>Bewegungssensor</translation>
+    </message>
+    <message>
+        <source>arrow keys</source>
+        <translation>Pfeiltasten</translation>
+    </message>
+    <message>
+        <source>mouse</source>
+        <translation>Maus</translation>
+    </message>
+    <message>
+        <source>touch</source>
+        <translation>Berührung</translation>
+    </message>
+    <message>
+        <source>controller stick</source>
+        <translation>Controller-Stick</translation>
+    </message>
+    <message>
+        <source>controller motion</source>
+        <translation>Controller-Neigung</translation>
+    </message>
+    <message>
+        <source>none found</source>
+        <translation>keine gefunden</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>motion</source>
+        <translation>Neigung</translation>
+    </message>
+    <message>
+        <source>stick</source>
+        <translation>Stick</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Steering with: %1</source>

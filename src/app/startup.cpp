@@ -7,6 +7,7 @@
 #include "engine/gameengine.h"
 #include "persistence/settings.h"
 #include "sensors/accelerometerfilter.h"
+#include "sensors/steeringswitch.h"
 #include "sensors/tiltsources.h"
 #include "sensors/tiltsourceinfo.h"
 
@@ -85,6 +86,7 @@ int runCirrovanta(int argc, char *argv[],
                      SIGNAL(accChanged(const QVariant &, const QVariant &, const QVariant &)),
                      engine, SLOT(handleAcc(const QVariant &, const QVariant &, const QVariant &)));
     accelerometer.start();
+    new SteeringSwitch(&view, &accelerometer, engine); // controllers and touch take over from it
 
     QObject::connect(
         root, SIGNAL(saveCorrectionAngle(const QVariant &, const QVariant &, const QVariant &)),

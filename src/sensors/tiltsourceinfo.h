@@ -2,16 +2,23 @@
 
 #include <QObject>
 #include <QString>
+#include <QVariantList>
 
 class QWindow;
 
-// Tells the settings screen where the tilt comes from: "sensor" (a real
-// accelerometer), "keys" (arrow keys / WASD) or "mouse" (mouse position over
-// the window). Empty until a source has been chosen.
+// Tells the settings screen every tilt source the game found and which one
+// steers now. `source` is the one steering: "sensor" (a real accelerometer),
+// "keys" (arrow keys / WASD), "mouse" (mouse position over the window),
+// "stick" (a game controller's stick or D-pad), "motion" (a game controller's
+// own accelerometer) or "touch" (drags on the play field); empty until a
+// source has been chosen. `sources` lists them all, each a map with "kind"
+// (one of the above, or "controller"), "steering" and for controllers "id",
+// "name", "hasMotion" and "motion" (steers by motion rather than stick).
 class TiltSourceInfo : public QObject
 {
     Q_OBJECT
     Q_PROPERTY(QString source READ source NOTIFY sourceChanged)
+    Q_PROPERTY(QVariantList sources READ sources NOTIFY sourcesChanged)
 
 public:
     explicit TiltSourceInfo(QObject *parent = nullptr);
@@ -19,12 +26,30 @@ public:
     // The one info object of a window, created as its child on first use.
     static TiltSourceInfo *forWindow(QWindow *window);
 
-    QString source() const { return currentSource; }
+    QString source() const;
+    QVariantList sources() const;
+
+    // The device's own source, which steers unless something took over.
     void setSource(const QString &source);
+    // What took over from it ("stick", "motion", "touch"), or empty.
+    void setTakenOver(const QString &source);
+    // Each a map with "id", "name", "hasMotion", "motion" and "steering".
+    void setControllers(const QVariantList &controllers);
+    void setTouchAvailable(bool available);
+
+    // Settings asks a controller to steer by its motion sensor or its stick.
+    Q_INVOKABLE void setControllerMotion(int id, bool motion);
 
 signals:
     void sourceChanged();
+    void sourcesChanged();
+    void controllerMotionRequested(int id, bool motion);
 
 private:
-    QString currentSource;
+    void changed(const QString &before);
+
+    QString deviceSource;
+    QString takenOver;
+    QVariantList controllers;
+    bool touchAvailable = false;
 };

@@ -167,13 +167,7 @@ GameScreen {
                 font.pixelSize: 16
                 color: "#3c4048"
             }
-            Text {
-                objectName: "tiltSourceText"
-                text: qsTr("Steering with: %1").arg(settingsScreen.sourceName(settingsScreen.tiltSource))
-                font.pixelSize: 16
-                font.bold: true
-                color: "#4e9a4a"
-            }
+            TiltSourceList { width: parent.width }
         }
     }
 }

@@ -1,0 +1,2 @@
+# Game controllers (SDL's virtual ones) and touch steering the real game.
+cirrovanta_add_test(tst_gamepad SOURCES gamepad/tst_gamepad.cpp LABELS flight)
