@@ -4,6 +4,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QWindow>
 
 #include <algorithm>
@@ -82,6 +83,12 @@ bool DesktopTiltInput::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyRelease: {
         auto *key = static_cast<QKeyEvent *>(event);
         const bool pressed = event->type() == QEvent::KeyPress;
+        if (pressed) {
+            // Whatever focus change this press makes happens while it is
+            // delivered, before the posted reset runs.
+            keyBeingDelivered = key->key();
+            QTimer::singleShot(0, this, [this] { keyBeingDelivered = 0; });
+        }
         if (key->isAutoRepeat()) {
             if (staleKeys.contains(key->key()))
                 return true;
@@ -123,6 +130,7 @@ bool DesktopTiltInput::eventFilter(QObject *watched, QEvent *event)
 void DesktopTiltInput::focusMoved()
 {
     staleKeys = keysDown;
+    staleKeys.remove(keyBeingDelivered);
     leftHeld = rightHeld = upHeld = downHeld = false;
 }
 

@@ -22,7 +22,8 @@ class TiltSourceInfo;
 // A key still held when the focus moves on (a menu or a result screen
 // opens) belongs to what came before: its repeats are swallowed until it is
 // let go, so a steering key held at the end of a flight cannot walk the
-// result screen's buttons.
+// result screen's buttons. The key whose own press moved the focus keeps
+// repeating, so a held arrow still walks a menu.
 //
 // The tilt follows the "marble" rule: tilting right (right edge down) steers
 // right, tilting up (top edge down) steers up the screen.
@@ -72,6 +73,7 @@ private:
     bool mouseInside = false;
     QSet<int> keysDown;
     QSet<int> staleKeys;
+    int keyBeingDelivered = 0;
     QPointF mousePosition;
     float right = 0;
     float up = 0;

@@ -160,10 +160,11 @@ GameScreen {
         objectName: "briefing"
         anchors.horizontalCenter: parent.horizontalCenter
         anchors.bottom: parent.bottom
-        anchors.bottomMargin: 24
-        width: briefingText.implicitWidth + 36
-        height: briefingText.implicitHeight + 18
-        radius: height / 2
+        anchors.bottomMargin: 12
+        // Between the throttle and the radar.
+        width: 516
+        height: briefingText.height + 14
+        radius: 16
         color: "#e6ffffff"
         border.color: "#2f7fc1"
         border.width: 2
@@ -173,7 +174,7 @@ GameScreen {
             ? qsTr("Tilt towards where you want to fly: more tilt, more speed. Land on the runway.")
             : flight.tiltSource === "mouse"
               ? qsTr("Point where you want to fly: further from the centre, more speed. Land on the runway.")
-              : qsTr("← → turn, ↑ ↓ throttle: let go and the aeroplane holds its course. Land on the runway.")
+              : qsTr("← → turn while held, ↑ ↓ set the throttle; let go and it flies straight on. Land on the runway.")
         function show() {
             var groups = flight.session.groups()
             if (groups.length > 0 && flight.session.group !== groups[0])
@@ -185,8 +186,11 @@ GameScreen {
         Text {
             id: briefingText
             anchors.centerIn: parent
+            width: 480
+            wrapMode: Text.WordWrap
+            horizontalAlignment: Text.AlignHCenter
             text: briefing.text
-            font.pixelSize: 18
+            font.pixelSize: 17
             font.bold: true
             color: "#2f7fc1"
         }
