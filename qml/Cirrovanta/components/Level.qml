@@ -377,18 +377,38 @@ Item {
     Behavior on x { enabled: level.running; SmoothedAnimation { velocity: 420 } }
     Behavior on y { enabled: level.running; SmoothedAnimation { velocity: 420 } }
 
+    // In a flight the sea is one colour from edge to edge and goes on past
+    // the world's edge, where the aeroplane may stray: it stays under the
+    // screen, and its wave marks scroll with the world so that the motion
+    // shows everywhere.
     Rectangle {
         id: openSea
         z: -101
+        visible: !level.demo
         x: -level.x
         y: -level.y
         width: level.viewWidth
         height: level.viewHeight
         color: level.water
+        clip: true
+        Repeater {
+            model: level.demo ? 0 : (Math.ceil(level.viewWidth / 160) + 1) * (Math.ceil(level.viewHeight / 140) + 2)
+            Rectangle {
+                required property int index
+                readonly property int columns: Math.ceil(level.viewWidth / 160) + 1
+                readonly property int row: Math.floor(index / columns) + Math.floor(-level.y / 140) - 1
+                x: (index % columns) * 160 + ((row % 2 + 2) % 2) * 80 + 30 - ((-level.x % 160) + 160) % 160
+                y: row * 140 + 40 + level.y
+                width: 34; height: 4; radius: 2
+                color: "#bfe8ff"
+                opacity: 0.35
+            }
+        }
     }
     Rectangle {
         id: water
         z: -100
+        visible: level.demo
         anchors.fill: parent
         gradient: Gradient {
             GradientStop { position: 0; color: Qt.lighter(level.water, 1.08) }
@@ -396,7 +416,7 @@ Item {
         }
         // Soft wave marks so the player feels the motion over open water.
         Repeater {
-            model: Math.floor(level.worldWidth / 160) * Math.floor(level.worldHeight / 140)
+            model: level.demo ? Math.floor(level.worldWidth / 160) * Math.floor(level.worldHeight / 140) : 0
             Rectangle {
                 required property int index
                 readonly property int columns: Math.max(1, Math.floor(level.worldWidth / 160))
