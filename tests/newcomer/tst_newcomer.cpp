@@ -61,10 +61,6 @@ public:
     {
         QSettings(Settings::organisation(), Settings::application()).setValue(key, value);
     }
-    Q_INVOKABLE QVariant stored(const QString &key) const
-    {
-        return QSettings(Settings::organisation(), Settings::application()).value(key);
-    }
     Q_INVOKABLE void resetStore() { settings.reset(); }
     Q_INVOKABLE int xdotool(const QStringList &arguments) { return QProcess::execute("xdotool", arguments); }
 
