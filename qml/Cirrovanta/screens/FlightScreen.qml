@@ -150,6 +150,11 @@ GameScreen {
             if (!flight.level || flight.level.ended)
                 return
             flight.level.pauseGame(flight.session.paused)
+            // A click on Resume leaves the pointer where the button was.
+            if (flight.tiltSource === "mouse" && !flight.session.paused) {
+                flight.level.pointerSteering = false
+                flight.pointerAnchor = Qt.point(-1, -1)
+            }
         }
     }
 
