@@ -191,7 +191,7 @@
     </message>
     <message>
         <source>Point where you want to fly: further from the centre, more speed. Land on the runway.</source>
-        <translation>Zeige mit der Maus, wohin du fliegen willst: weiter von der Mitte, mehr Tempo. Lande auf der Landebahn.</translation>
+        <translation>Zeig mit der Maus die Richtung: weiter von der Mitte, mehr Tempo. Lande auf der Landebahn.</translation>
     </message>
     <message>
         <source>← → turn while held, ↑ ↓ set the throttle; let go and it flies straight on. Land on the runway.</source>
