@@ -22,10 +22,12 @@ xvfb-run -a -s "-screen 0 1280x720x24" sh -c '
     sleep 3; grab title
     key Return; grab groups
     key Return; grab levels
-    key Return
-    # Hands off: the first flight flies straight onto its runway; the grab
-    # catches the touchdown with the seat-belt sign on.
-    sleep 22.7; grab flight
+    xdotool key Return
+    # The first flights open with a one-line briefing on the keys.
+    sleep 1.4; grab briefing
+    # Hands off: the first flight flies straight onto its runway at full
+    # throttle; the grab catches the touchdown with the seat-belt sign on.
+    sleep 10.2; grab flight
     sleep 6; grab result
     key Escape; key Escape; key Escape
     key Down; key Return; sleep 1; grab settings

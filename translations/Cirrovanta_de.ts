@@ -184,6 +184,25 @@
     </message>
 </context>
 <context>
+    <name>FlightScreen</name>
+    <message>
+        <source>Tilt towards where you want to fly: more tilt, more speed. Land on the runway.</source>
+        <translation>Neige dorthin, wohin du fliegen willst: mehr Neigung, mehr Tempo. Lande auf der Landebahn.</translation>
+    </message>
+    <message>
+        <source>Point where you want to fly: further from the centre, more speed. Land on the runway.</source>
+        <translation>Zeig mit der Maus die Richtung: weiter von der Mitte, mehr Tempo. Lande auf der Landebahn.</translation>
+    </message>
+    <message>
+        <source>← → turn while held, ↑ ↓ set the throttle; let go and it flies straight on. Land on the runway.</source>
+        <translation>← → drehen, solange du sie hältst, ↑ ↓ stellen den Schub; loslassen, und es fliegt geradeaus weiter. Lande auf der Landebahn.</translation>
+    </message>
+    <message>
+        <source>Throttle %1 %</source>
+        <translation>Schub %1 %</translation>
+    </message>
+</context>
+<context>
     <name>GameEngine</name>
     <message>
         <source>Dangerous landing!</source>
@@ -262,8 +281,8 @@
         <translation>Von dir weg und zu dir hin neigen, um auf der Karte nach oben und unten zu fliegen.</translation>
     </message>
     <message>
-        <source>On a computer the arrow keys tilt for you.</source>
-        <translation>Am Computer neigen die Pfeiltasten für dich.</translation>
+        <source>On a computer: ← → turn while held, ↑ ↓ set the throttle, and the aeroplane holds its course and speed when you let go. Or move the mouse: it steers towards the pointer.</source>
+        <translation>Am Computer: ← → drehen, solange du sie hältst, ↑ ↓ stellen den Schub, und das Flugzeug hält Kurs und Tempo, wenn du loslässt. Oder bewege die Maus: Es steuert zum Mauszeiger.</translation>
     </message>
 </context>
 <context>
@@ -560,6 +579,14 @@
     <message>
         <source>Steering with: %1</source>
         <translation>Gesteuert mit: %1</translation>
+    </message>
+    <message>
+        <source>Reset to level</source>
+        <translation>Waagrecht stellen</translation>
+    </message>
+    <message>
+        <source>No motion sensor here: keys and mouse always start level. Reset to level clears a pose stored before.</source>
+        <translation>Hier gibt es keinen Lagesensor: Tasten und Maus starten immer waagrecht. „Waagrecht stellen“ löscht eine früher gespeicherte Haltung.</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QWindow>
 
 #include <algorithm>
@@ -34,8 +35,10 @@ float clampUnit(qreal value)
 DesktopTiltInput::DesktopTiltInput(QWindow *window, TiltSourceInfo *info)
     : QObject(window), window(window), info(info)
 {
-    if (window)
+    if (window) {
         window->installEventFilter(this);
+        connect(window, &QWindow::focusObjectChanged, this, &DesktopTiltInput::focusMoved);
+    }
     if (info)
         info->setSource(QStringLiteral("keys"));
 }
@@ -79,9 +82,24 @@ bool DesktopTiltInput::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyPress:
     case QEvent::KeyRelease: {
         auto *key = static_cast<QKeyEvent *>(event);
-        if (key->isAutoRepeat())
-            break;
         const bool pressed = event->type() == QEvent::KeyPress;
+        if (pressed) {
+            // Whatever focus change this press makes happens while it is
+            // delivered, before the posted reset runs.
+            keyBeingDelivered = key->key();
+            QTimer::singleShot(0, this, [this] { keyBeingDelivered = 0; });
+        }
+        if (key->isAutoRepeat()) {
+            if (staleKeys.contains(key->key()))
+                return true;
+            break;
+        }
+        if (pressed) {
+            keysDown.insert(key->key());
+        } else {
+            keysDown.remove(key->key());
+            staleKeys.remove(key->key());
+        }
         if (handleKey(key->key(), pressed) && pressed)
             setMode(Mode::Keys);
         break;
@@ -100,11 +118,20 @@ bool DesktopTiltInput::eventFilter(QObject *watched, QEvent *event)
     case QEvent::FocusOut:
         // Releases that go to another window never arrive here.
         leftHeld = rightHeld = upHeld = downHeld = false;
+        keysDown.clear();
+        staleKeys.clear();
         break;
     default:
         break;
     }
     return QObject::eventFilter(watched, event);
+}
+
+void DesktopTiltInput::focusMoved()
+{
+    staleKeys = keysDown;
+    staleKeys.remove(keyBeingDelivered);
+    leftHeld = rightHeld = upHeld = downHeld = false;
 }
 
 void DesktopTiltInput::targetTilt(float *targetRight, float *targetUp) const

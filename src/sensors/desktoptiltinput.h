@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointF>
 #include <QPointer>
+#include <QSet>
 #include <QVector3D>
 
 class QWindow;
@@ -17,6 +18,12 @@ class TiltSourceInfo;
 // device, 30° at the window's edge; leaving the window levels it. The mouse
 // takes over when it moves over the window, the keys when a steering key is
 // pressed. Events are only watched, never consumed: the menus need them too.
+//
+// A key still held when the focus moves on (a menu or a result screen
+// opens) belongs to what came before: its repeats are swallowed until it is
+// let go, so a steering key held at the end of a flight cannot walk the
+// result screen's buttons. The key whose own press moved the focus keeps
+// repeating, so a held arrow still walks a menu.
 //
 // The tilt follows the "marble" rule: tilting right (right edge down) steers
 // right, tilting up (top edge down) steers up the screen.
@@ -54,6 +61,7 @@ private:
     void setMode(Mode mode);
     bool handleKey(int key, bool pressed);
     void targetTilt(float *targetRight, float *targetUp) const;
+    void focusMoved();
 
     QPointer<QWindow> window;
     QPointer<TiltSourceInfo> info;
@@ -63,6 +71,9 @@ private:
     bool upHeld = false;
     bool downHeld = false;
     bool mouseInside = false;
+    QSet<int> keysDown;
+    QSet<int> staleKeys;
+    int keyBeingDelivered = 0;
     QPointF mousePosition;
     float right = 0;
     float up = 0;

@@ -59,6 +59,18 @@ Item {
             if (!buoys[i].isAlive) ++n
         return n
     }
+    // How the player steers this flight. Keyboard: left/right turn while held
+    // and up/down set the throttle; heading and throttle stay when the keys
+    // are let go. Pointer: a resting mouse does not steer until it moves.
+    property bool keyboardSteering: false
+    property bool pointerSteering: true
+    property real throttle: 1
+    property int turnKeys: 0            // 1: left held, 2: right held
+    property int turnFrames: 0
+    // The free fall's crash timer dies with a pause; this is the part of the
+    // fall flown so far, so that a resume lets it run out where it stopped.
+    property real fallFlownMs: -1
+    property real fallSince: 0
     readonly property var steerVector: steer
         ? Steering.vector(steer.rawangleX, steer.rawangleY, steer.rawangleZ, steer.axisY,
                           correction[0], correction[1], correction[2])
@@ -90,6 +102,8 @@ Item {
 
     function resetFlight() {
         ticks = 0
+        turnKeys = 0
+        fallFlownMs = -1
         waypoint = 0
         ended = false
         paused = false
@@ -111,8 +125,52 @@ Item {
             return
         if (demo)
             autopilot()
+        else if (keyboardSteering)
+            keyboardVector()
+        var before = airplane.petrol
         GameEngine.adjustFlight()
+        if (before > 0 && airplane.petrol === 0 && !demo) {
+            fallFlownMs = 0
+            fallSince = Date.now()
+        }
         ++ticks
+    }
+
+    // The target heading lies just ahead of the aeroplane's own in the
+    // direction of the held key, so it turns while the key is down and holds
+    // its heading the moment it is let go. A turn starts at 40 % of the
+    // aeroplane's rate and reaches full rate after half a second, so a tap
+    // nudges and a hold comes round.
+    function keyboardVector() {
+        var side = ((turnKeys & 2) ? 1 : 0) - ((turnKeys & 1) ? 1 : 0)
+        turnFrames = side === 0 ? 0 : turnFrames + 1
+        var rate = Math.min(1, 0.4 + 0.6 * turnFrames / Math.max(1, airplane.fps * 0.5))
+        var heading = airplane.angle + side * airplane.turningFactor * rate
+        var length = Math.max(0.01, throttle)
+        airplane.vectorX = Math.sin(heading) * length
+        airplane.vectorY = Math.cos(heading) * length
+    }
+
+    // A steering key went down or up; answers whether it was one.
+    function steeringKey(key, down) {
+        var bit = 0
+        switch (key) {
+        case Qt.Key_Left: case Qt.Key_A: bit = 1; break
+        case Qt.Key_Right: case Qt.Key_D: bit = 2; break
+        case Qt.Key_Up: case Qt.Key_W:
+            if (down) throttle = Math.min(1, Math.round(throttle * 4 + 1) / 4)
+            break
+        case Qt.Key_Down: case Qt.Key_S:
+            if (down) throttle = Math.max(0, Math.round(throttle * 4 - 1) / 4)
+            break
+        default:
+            return false
+        }
+        if (down && !demo && !ended && !paused)
+            keyboardSteering = true
+        if (bit)
+            turnKeys = down && !paused ? (turnKeys | bit) : (turnKeys & ~bit)
+        return true
     }
 
     function autopilot() {
@@ -161,8 +219,48 @@ Item {
     function pauseGame(p) {
         if (demo || ended)
             return
+        var wasPaused = paused
         paused = Boolean(p)
+        // The keys' releases go to the pause menu, so held keys are dropped.
+        turnKeys = 0
+        if (paused && !wasPaused && fallFlownMs >= 0)
+            fallFlownMs += Date.now() - fallSince
         GameEngine.enableEngineTimer(!paused)
+        if (!paused && wasPaused)
+            resumeEndings()
+    }
+
+    // Stopping the engine timer also stopped the landing and crash timers.
+    // A fall goes on for what was left of it; a landing roll starts again
+    // with the engine's next step if the aeroplane is still on a runway, and
+    // is called off here if it is not (the engine no longer knows of it).
+    function resumeEndings() {
+        if (!airplane || airplane.opacity === 0)
+            return
+        if (fallFlownMs >= 0) {
+            var fullFall = 2 * airplane.landingTime
+            var left = Math.max(0, fullFall - fallFlownMs)
+            fallSince = Date.now()
+            var keep = airplane.landingTime
+            airplane.landingTime = Math.ceil(left / 2)
+            GameEngine.startFreeFall()
+            airplane.landingTime = keep
+            return
+        }
+        if (airplane.landing && !onRunway()) {
+            airplane.doLanding(false)
+            groundWarning(false)
+        }
+    }
+
+    function onRunway() {
+        var cx = airplane.x + airplane.width / 2, cy = airplane.y + airplane.height / 2
+        for (var i = 0; i < runways.length; ++i) {
+            var p = runways[i].mapFromItem(level, cx, cy)
+            if (runways[i].contains(p))
+                return true
+        }
+        return false
     }
 
     function explode(x, y) {
@@ -219,19 +317,19 @@ Item {
     Binding {
         target: level.airplane
         property: "vectorX"
-        value: level.steerVector.x
-        when: level.airplane !== null && !level.demo && !level.ended
+        value: level.pointerSteering ? level.steerVector.x : 0
+        when: level.airplane !== null && !level.demo && !level.ended && !level.keyboardSteering
     }
     Binding {
         target: level.airplane
         property: "vectorY"
-        value: level.steerVector.y
-        when: level.airplane !== null && !level.demo && !level.ended
+        value: level.pointerSteering ? level.steerVector.y : 0
+        when: level.airplane !== null && !level.demo && !level.ended && !level.keyboardSteering
     }
 
     // The engine hums up when the player opens the throttle, and the wheels
     // bump as the aeroplane touches down.
-    readonly property bool thrusting: Math.sqrt(steerVector.x * steerVector.x + steerVector.y * steerVector.y) > 0.5
+    readonly property bool thrusting: airplane !== null && Math.sqrt(airplane.vectorX * airplane.vectorX + airplane.vectorY * airplane.vectorY) > 0.5
     onThrustingChanged: {
         if (thrusting && running && !demo && !paused)
             GameEngine.playSound(ticks % 2 ? 1 : 11)
@@ -263,14 +361,56 @@ Item {
                                   - (demo ? 170 : 0)
     readonly property real lookY: airplane ? airplane.y + airplane.height / 2 - Math.cos(airplane.angle) * 50 : worldHeight / 2
 
-    x: Math.max(viewWidth - width, Math.min(0, viewWidth / 2 - lookX))
-    y: Math.max(viewHeight - height, Math.min(0, viewHeight / 2 - lookY))
+    // It stops at the world's edge while it can, but never lets the aeroplane
+    // out of the part of the screen the instruments leave free: the fuel gauge
+    // and buttons along the top, the radar in the bottom right corner. Beyond
+    // the world the sea goes on.
+    readonly property int safeSide: 140
+    readonly property int safeTop: 80
+    readonly property int safeBottom: 80
+    function camera(worldSize, viewSize, look, planePos, planeSize, low, high) {
+        var c = Math.max(viewSize - worldSize, Math.min(0, viewSize / 2 - look))
+        if (demo || !airplane)
+            return c
+        return Math.max(low - planePos, Math.min(viewSize - high - planeSize - planePos, c))
+    }
+    x: camera(width, viewWidth, lookX, airplane ? airplane.x : 0, airplane ? airplane.width : 0, safeSide, safeSide)
+    y: camera(height, viewHeight, lookY, airplane ? airplane.y : 0, airplane ? airplane.height : 0, safeTop, safeBottom)
     Behavior on x { enabled: level.running; SmoothedAnimation { velocity: 420 } }
     Behavior on y { enabled: level.running; SmoothedAnimation { velocity: 420 } }
 
+    // In a flight the sea is one colour from edge to edge and goes on past
+    // the world's edge, where the aeroplane may stray: it stays under the
+    // screen, and its wave marks scroll with the world so that the motion
+    // shows everywhere.
+    Rectangle {
+        id: openSea
+        z: -101
+        visible: !level.demo
+        x: -level.x
+        y: -level.y
+        width: level.viewWidth
+        height: level.viewHeight
+        color: level.water
+        clip: true
+        Repeater {
+            model: level.demo ? 0 : (Math.ceil(level.viewWidth / 160) + 1) * (Math.ceil(level.viewHeight / 140) + 2)
+            Rectangle {
+                required property int index
+                readonly property int columns: Math.ceil(level.viewWidth / 160) + 1
+                readonly property int row: Math.floor(index / columns) + Math.floor(-level.y / 140) - 1
+                x: (index % columns) * 160 + ((row % 2 + 2) % 2) * 80 + 30 - ((-level.x % 160) + 160) % 160
+                y: row * 140 + 40 + level.y
+                width: 34; height: 4; radius: 2
+                color: "#bfe8ff"
+                opacity: 0.35
+            }
+        }
+    }
     Rectangle {
         id: water
         z: -100
+        visible: level.demo
         anchors.fill: parent
         gradient: Gradient {
             GradientStop { position: 0; color: Qt.lighter(level.water, 1.08) }
@@ -278,7 +418,7 @@ Item {
         }
         // Soft wave marks so the player feels the motion over open water.
         Repeater {
-            model: Math.floor(level.worldWidth / 160) * Math.floor(level.worldHeight / 140)
+            model: level.demo ? Math.floor(level.worldWidth / 160) * Math.floor(level.worldHeight / 140) : 0
             Rectangle {
                 required property int index
                 readonly property int columns: Math.max(1, Math.floor(level.worldWidth / 160))

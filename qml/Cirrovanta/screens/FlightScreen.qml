@@ -11,6 +11,44 @@ GameScreen {
 
     clip: true
 
+    // Where the tilt comes from: "sensor", "keys", "mouse" (empty when unknown).
+    readonly property string tiltSource: typeof TiltSource !== "undefined" && TiltSource !== null ? String(TiltSource.source) : ""
+    // A calibration is the pose of a real device; keys and mouse start level.
+    readonly property bool realSensor: tiltSource === "sensor" || tiltSource === ""
+    property point pointerAnchor: Qt.point(-1, -1)
+
+    onTiltSourceChanged: {
+        if (level && tiltSource === "mouse")
+            level.keyboardSteering = false
+    }
+
+    // A held throttle key's repeats go on opening or closing the throttle; a
+    // turn key's repeated releases are not the player letting go.
+    Keys.onPressed: (event) => {
+        if (level && level.steeringKey(event.key, true))
+            event.accepted = true
+    }
+    Keys.onReleased: (event) => {
+        if (level && !event.isAutoRepeat && level.steeringKey(event.key, false))
+            event.accepted = true
+    }
+
+    // The pointer steers once it has moved during this flight, never from
+    // where a click in a menu left it.
+    HoverHandler {
+        onPointChanged: flight.pointerAt(point.position)
+    }
+    function pointerAt(position) {
+        if (!level || level.pointerSteering)
+            return
+        if (pointerAnchor.x < 0) {
+            pointerAnchor = position
+            return
+        }
+        if (Math.abs(position.x - pointerAnchor.x) + Math.abs(position.y - pointerAnchor.y) > 6)
+            level.pointerSteering = true
+    }
+
     // Sized by its level (the world), which the camera moves under the screen.
     Loader {
         id: loader
@@ -26,7 +64,10 @@ GameScreen {
             return
         }
         level.steer = session.steer
-        level.correction = Qt.binding(function() { return flight.session.correction })
+        level.correction = Qt.binding(function() { return flight.realSensor ? flight.session.correction : [0, 0, 0] })
+        level.keyboardSteering = tiltSource === "keys"
+        level.pointerSteering = tiltSource !== "mouse"
+        briefing.show()
         level.muted = Qt.binding(function() { return flight.session.muted })
         level.prepare()
         session.levelLoaded()
@@ -117,6 +158,88 @@ GameScreen {
             if (!flight.level || flight.level.ended)
                 return
             flight.level.pauseGame(flight.session.paused)
+            // A click on Resume leaves the pointer where the button was.
+            if (flight.tiltSource === "mouse" && !flight.session.paused) {
+                flight.level.pointerSteering = false
+                flight.pointerAnchor = Qt.point(-1, -1)
+            }
+        }
+    }
+
+    // The first flights open with one line on how to steer with what this
+    // machine has; it fades after a few seconds.
+    Rectangle {
+        id: briefing
+        objectName: "briefing"
+        anchors.horizontalCenter: parent.horizontalCenter
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: 12
+        // Between the throttle and the radar.
+        width: 516
+        height: briefingText.height + 14
+        radius: 16
+        color: "#e6ffffff"
+        border.color: "#2f7fc1"
+        border.width: 2
+        opacity: 0
+        visible: opacity > 0
+        readonly property string text: flight.tiltSource === "sensor"
+            ? qsTr("Tilt towards where you want to fly: more tilt, more speed. Land on the runway.")
+            : flight.tiltSource === "mouse"
+              ? qsTr("Point where you want to fly: further from the centre, more speed. Land on the runway.")
+              : qsTr("← → turn while held, ↑ ↓ set the throttle; let go and it flies straight on. Land on the runway.")
+        function show() {
+            var groups = flight.session.groups()
+            if (groups.length > 0 && flight.session.group !== groups[0])
+                return
+            if (Boolean(GameEngine.getPassed(flight.session.levelName)))
+                return
+            briefingFade.restart()
+        }
+        Text {
+            id: briefingText
+            anchors.centerIn: parent
+            width: 480
+            wrapMode: Text.WordWrap
+            horizontalAlignment: Text.AlignHCenter
+            text: briefing.text
+            font.pixelSize: 17
+            font.bold: true
+            color: "#2f7fc1"
+        }
+        SequentialAnimation {
+            id: briefingFade
+            NumberAnimation { target: briefing; property: "opacity"; to: 1; duration: 300 }
+            PauseAnimation { duration: 7000 }
+            NumberAnimation { target: briefing; property: "opacity"; to: 0; duration: 800 }
+        }
+    }
+
+    // The throttle the arrow keys have set, bottom left where the instruments
+    // leave room.
+    Rectangle {
+        objectName: "throttle"
+        x: 12
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: 12
+        width: 150
+        height: 30
+        radius: 8
+        color: "#b3ffffff"
+        visible: flight.level !== null && flight.level.keyboardSteering && !flight.level.ended
+        Rectangle {
+            x: 4; y: 4
+            height: parent.height - 8
+            width: (parent.width - 8) * (flight.level ? flight.level.throttle : 0)
+            radius: 5
+            color: "#ff8a2a"
+        }
+        Text {
+            anchors.centerIn: parent
+            text: qsTr("Throttle %1 %").arg(Math.round((flight.level ? flight.level.throttle : 0) * 100))
+            font.pixelSize: 15
+            font.bold: true
+            color: "#3c4048"
         }
     }
 

@@ -54,7 +54,10 @@ GameScreen {
         anchors.horizontalCenter: parent.horizontalCenter
         anchors.bottom: parent.bottom
         anchors.bottomMargin: 14
-        text: qsTr("On a computer the arrow keys tilt for you.")
+        width: parent.width - 40
+        horizontalAlignment: Text.AlignHCenter
+        wrapMode: Text.WordWrap
+        text: qsTr("On a computer: ← → turn while held, ↑ ↓ set the throttle, and the aeroplane holds its course and speed when you let go. Or move the mouse: it steers towards the pointer.")
         font.pixelSize: 16
         color: "#ffffff"
         style: Text.Outline

@@ -10,6 +10,8 @@ GameScreen {
     readonly property int volumeStep: Math.round((session ? session.volumeLevel : 0) * 9)
     readonly property bool canSetVolume: typeof GameSettings !== "undefined" && GameSettings !== null
     readonly property string tiltSource: typeof TiltSource !== "undefined" && TiltSource !== null ? String(TiltSource.source) : ""
+    // Unknown counts as a device: only keys and mouse are known to fake a pose.
+    readonly property bool realSensor: tiltSource === "sensor" || tiltSource === ""
     readonly property var preview: session && session.steer
         ? Steering.vector(session.steer.rawangleX, session.steer.rawangleY, session.steer.rawangleZ, session.steer.axisY,
                           session.correction[0], session.correction[1], session.correction[2])
@@ -131,12 +133,21 @@ GameScreen {
             Row {
                 spacing: 20
                 Text { width: 170; text: qsTr("Level pose"); font.pixelSize: 22; font.bold: true; color: "#2f7fc1"; anchors.verticalCenter: parent.verticalCenter }
+                // Only a real sensor has a pose worth keeping; keys and mouse
+                // would store whatever they happen to tilt, so there the
+                // button puts the level pose back.
                 MenuButton {
                     id: calibrateButton
                     objectName: "calibrateButton"
                     width: 200
-                    text: qsTr("Calibrate")
-                    onClicked: { GameEngine.playSound(4); settingsScreen.session.calibrate() }
+                    text: settingsScreen.realSensor ? qsTr("Calibrate") : qsTr("Reset to level")
+                    onClicked: {
+                        GameEngine.playSound(4)
+                        if (settingsScreen.realSensor)
+                            settingsScreen.session.calibrate()
+                        else
+                            settingsScreen.session.calibrationRequested(0, 0, 0)
+                    }
                 }
                 Rectangle {
                     width: 64; height: 64; radius: 32
@@ -154,7 +165,9 @@ GameScreen {
             Text {
                 width: parent.width
                 wrapMode: Text.WordWrap
-                text: qsTr("Hold the device the way you like to fly and press Calibrate: that pose flies straight on.")
+                text: settingsScreen.realSensor
+                      ? qsTr("Hold the device the way you like to fly and press Calibrate: that pose flies straight on.")
+                      : qsTr("No motion sensor here: keys and mouse always start level. Reset to level clears a pose stored before.")
                 font.pixelSize: 15
                 color: "#3c4048"
             }
