@@ -529,6 +529,14 @@
         <source>Stored pose: %1°, %2°, %3°</source>
         <translation>Gespeicherte Haltung: %1°, %2°, %3°</translation>
     </message>
+    <message>
+        <source>Reset to level</source>
+        <translation>Waagrecht stellen</translation>
+    </message>
+    <message>
+        <source>No motion sensor here: keys and mouse always start level. Reset to level clears a pose stored before.</source>
+        <translation>Hier gibt es keinen Lagesensor: Tasten und Maus starten immer waagrecht. „Waagrecht stellen“ löscht eine früher gespeicherte Haltung.</translation>
+    </message>
 </context>
 <context>
     <name>TiltSourceList</name>
@@ -579,14 +587,6 @@
     <message>
         <source>Steering with: %1</source>
         <translation>Gesteuert mit: %1</translation>
-    </message>
-    <message>
-        <source>Reset to level</source>
-        <translation>Waagrecht stellen</translation>
-    </message>
-    <message>
-        <source>No motion sensor here: keys and mouse always start level. Reset to level clears a pose stored before.</source>
-        <translation>Hier gibt es keinen Lagesensor: Tasten und Maus starten immer waagrecht. „Waagrecht stellen“ löscht eine früher gespeicherte Haltung.</translation>
     </message>
 </context>
 <context>
