@@ -31,6 +31,13 @@ QString TiltSourceInfo::source() const
     return takenOver.isEmpty() ? deviceSource : takenOver;
 }
 
+bool TiltSourceInfo::hasPose() const
+{
+    const QString steering = source();
+    return steering.isEmpty() || steering == QLatin1String("sensor")
+           || steering == QLatin1String("motion");
+}
+
 QVariantList TiltSourceInfo::sources() const
 {
     const QString steering = source();

@@ -19,6 +19,10 @@ class TiltSourceInfo : public QObject
     Q_OBJECT
     Q_PROPERTY(QString source READ source NOTIFY sourceChanged)
     Q_PROPERTY(QVariantList sources READ sources NOTIFY sourcesChanged)
+    // Whether what steers has a resting pose worth calibrating: a phone's or a
+    // controller's accelerometer (or a source not chosen yet). Keys, mouse,
+    // stick and touch always start level.
+    Q_PROPERTY(bool hasPose READ hasPose NOTIFY sourceChanged)
 
 public:
     explicit TiltSourceInfo(QObject *parent = nullptr);
@@ -28,6 +32,7 @@ public:
 
     QString source() const;
     QVariantList sources() const;
+    bool hasPose() const;
 
     // The device's own source, which steers unless something took over.
     void setSource(const QString &source);

@@ -11,10 +11,10 @@ GameScreen {
 
     clip: true
 
-    // Where the tilt comes from: "sensor", "keys", "mouse" (empty when unknown).
+    // What steers now (see TiltSource): "sensor", "keys", "mouse", "stick", "motion", "touch".
     readonly property string tiltSource: typeof TiltSource !== "undefined" && TiltSource !== null ? String(TiltSource.source) : ""
-    // A calibration is the pose of a real device; keys and mouse start level.
-    readonly property bool realSensor: tiltSource === "sensor" || tiltSource === ""
+    // A calibration is the pose of a real device; keys, mouse, stick and touch start level.
+    readonly property bool realSensor: typeof TiltSource === "undefined" || TiltSource === null || TiltSource.hasPose
     property point pointerAnchor: Qt.point(-1, -1)
 
     onTiltSourceChanged: {

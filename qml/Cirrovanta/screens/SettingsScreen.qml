@@ -10,8 +10,8 @@ GameScreen {
     readonly property int volumeStep: Math.round((session ? session.volumeLevel : 0) * 9)
     readonly property bool canSetVolume: typeof GameSettings !== "undefined" && GameSettings !== null
     readonly property string tiltSource: typeof TiltSource !== "undefined" && TiltSource !== null ? String(TiltSource.source) : ""
-    // Unknown counts as a device: only keys and mouse are known to fake a pose.
-    readonly property bool realSensor: tiltSource === "sensor" || tiltSource === ""
+    // A calibration is the pose of a real device; keys, mouse, stick and touch start level.
+    readonly property bool realSensor: typeof TiltSource === "undefined" || TiltSource === null || TiltSource.hasPose
     readonly property var preview: session && session.steer
         ? Steering.vector(session.steer.rawangleX, session.steer.rawangleY, session.steer.rawangleZ, session.steer.axisY,
                           session.correction[0], session.correction[1], session.correction[2])
