@@ -118,8 +118,9 @@ void GameEngine::gameStep()
     updateSeatbeltsSign(onRunway, inCloud);
 }
 
-// The first obstruction under the centre ends the flight; otherwise the first
-// one ahead raises the terrain warning. Returns whether the aeroplane crashed.
+// In list order: an obstruction under the centre ends the flight, and the
+// first one ahead raises the terrain warning and ends the walk. Returns
+// whether the aeroplane crashed.
 bool GameEngine::testObstructions(const StepFrame &frame)
 {
     for (const QPointer<QObject> &object : walk(obstructions)) {
