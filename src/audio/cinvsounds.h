@@ -19,6 +19,33 @@ class CInvSounds : public QObject
     Q_OBJECT
 
 public:
+    // The bank's indices by name, in table order. The QML plays the same
+    // numbers, so an index never changes meaning; new sounds go at the end.
+    enum Sound {
+        EngineHum = 0,     // S_air1: propeller engine loop
+        JetWhine = 1,      // S_air2: jet turbine loop
+        TerrainAlarm = 2,  // S_alarm: terrain ahead
+        WarningChime = 3,  // S_warning: landing, entering a cloud
+        ButtonClick = 4,   // S_click_button
+        PageClick = 5,     // S_click_page: also a bursting buoy
+        Explosion = 6,     // S_explode: a crash
+        Fanfare = 7,       // S_fanfare: a landing's final sound
+        ShortApplause = 8, // S_clapping_short: a landing, the result screen
+        MainTheme = 9,     // S_main_sound_low: menu music
+        DrumsAndBass = 10, // S_drumsandbass: default flight music
+        EngineRumble = 11, // S_air3: low engine loop
+        WrongBeep = 12,    // S_wrong_beep: a locked level
+        Sonar = 13,        // S_sonar
+        Bass3 = 14,        // S_bass_3: bass loop
+        Bass5 = 15,        // S_bass_5: bass loop
+        Bass6 = 16,        // S_bass_6: bass loop
+        Bass8 = 17,        // S_bass_8: bass loop
+        Bass7 = 18,        // S_bass_7_1: bass loop
+        Applause = 19,     // S_clapping: a finished group
+        Bump = 20,         // S_bump: touchdown
+        SoundCount
+    };
+
     explicit CInvSounds(QObject *parent = nullptr);
     ~CInvSounds() override;
 

@@ -1,5 +1,6 @@
 #include "engine/gameengine.h"
 
+#include "audio/cinvsounds.h"
 #include "engine/qmlcall.h"
 
 #include <QQuickItem>
@@ -74,7 +75,7 @@ void GameEngine::endFreeFall()
     stopTimer(*this, landingTimerId);
     stopTimer(*this, crashTimerId);
     if (!landingPending) {
-        playSound(6);
+        playSound(CInvSounds::Explosion);
         endGame(false);
         return;
     }

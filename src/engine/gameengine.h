@@ -14,6 +14,7 @@
 class CInvSounds;
 class MyEventFilter;
 class QQuickItem;
+class QRectF;
 class QTimerEvent;
 class Settings;
 
@@ -126,8 +127,21 @@ private:
     // Flight model (flightmodel.cpp).
     void updateSteer(float blend);
 
-    // The 80 ms step (gamestep.cpp).
+    // The 80 ms step (gamestep.cpp), in the order it tests the scene.
+    struct StepFrame;
     void gameStep();
+    bool testObstructions(const StepFrame &frame);
+    bool hitsObstruction(const StepFrame &frame, QQuickItem *obstruction,
+                         const QRectF &mapped) const;
+    void crash(const StepFrame &frame, const QString &obstructionName);
+    void raiseTerrainWarning();
+    void dropTerrainWarning();
+    bool testRunways(const StepFrame &frame);
+    void startLanding(QQuickItem *plane);
+    void cancelLanding(QQuickItem *plane);
+    bool testClouds(const StepFrame &frame);
+    void testBuoys(const StepFrame &frame);
+    void updateSeatbeltsSign(bool onRunway, bool inCloud);
 
     // Timers and endings (flightendings.cpp).
     void completeLanding();

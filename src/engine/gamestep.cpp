@@ -1,4 +1,6 @@
 #include "engine/gameengine.h"
+
+#include "audio/cinvsounds.h"
 #include "engine/qmlcall.h"
 
 #include <QDebug>
@@ -70,120 +72,200 @@ const QList<QPointer<QObject>> walk(const QList<QPointer<QObject>> &list)
 
 } // namespace
 
+// The aeroplane as one step sees it, measured once at its start. Every test
+// uses the centre; the near zone is the aeroplane's rectangle grown by one
+// width and one height on every side, measured from (0, 0).
+struct GameEngine::StepFrame
+{
+    explicit StepFrame(QQuickItem *airplane)
+        : plane(airplane),
+          position(airplane->position()),
+          bounds(airplane->boundingRect()),
+          w(bounds.width()),
+          h(bounds.height()),
+          centre(bounds.x() + w * 0.5, bounds.y() + h * 0.5),
+          nearZone(-w, -h, 3 * w, 3 * h)
+    {
+    }
+
+    QQuickItem *plane;
+    QPointF position; // in the parent's coordinates
+    QRectF bounds;
+    qreal w;
+    qreal h;
+    QPointF centre; // in the aeroplane's own coordinates
+    QRectF nearZone;
+};
+
 void GameEngine::gameStep()
 {
     auto *plane = qobject_cast<QQuickItem *>(airplane.data());
     if (!plane)
         return;
 
-    const QPointF position = plane->position();
-    const QRectF bounds = plane->boundingRect();
-    const qreal w = bounds.width();
-    const qreal h = bounds.height();
-    const QPointF centre(bounds.x() + w * 0.5, bounds.y() + h * 0.5);
-    const QRectF nearZone(-w, -h, 3 * w, 3 * h);
-
+    const StepFrame frame(plane);
     bool onRunway = false;
     bool inCloud = false;
 
     // A fading aeroplane (appearing, or already crashed) meets nothing.
     if (plane->opacity() == 1.0) {
-        bool terrainWarned = false;
-        for (const QPointer<QObject> &object : walk(obstructions)) {
-            QQuickItem *obstruction = visibleItem(object);
-            if (!obstruction)
-                continue;
-            const QRectF mapped = plane->mapRectFromItem(obstruction, obstruction->boundingRect());
-            if (mapped.contains(centre)
-                && obstruction->contains(obstruction->mapFromItem(plane, centre))) {
-                const QString name = obstruction->objectName();
-                enableEngineTimer(false);
-                callQml(levelItem, "explode", float(position.x() + w * 0.5),
-                        float(position.y() + h));
-                plane->setOpacity(0);
-                playSound(6);
-                endGame(false);
-                qDebug() << "Collision with " << name << " at " << position;
-                return;
-            }
-            if (!mapped.intersects(nearZone))
-                continue;
-            const qreal heading = plane->property("angle").toReal();
-            if (!terrainAhead(mapped, centre, heading, w, h))
-                continue;
-            if (!groundWarningShown) {
-                callQml(levelItem, "showWarningText", tr("WARNING! Terrain ahead!"), 1500);
-                callQml(levelItem, "groundWarning", true);
-                playSound(2);
-            }
-            groundWarningShown = true;
-            terrainWarned = true;
-            break;
-        }
-        if (!terrainWarned) {
-            groundWarningShown = false;
-            if (landingTimerId == 0 && crashTimerId == 0)
-                callQml(levelItem, "groundWarning", false);
-        }
-
-        for (const QPointer<QObject> &object : walk(landings)) {
-            QQuickItem *landing = visibleItem(object);
-            if (!landing)
-                continue;
-            const QPointF p = landing->mapFromItem(plane, centre);
-            if (!landing->boundingRect().contains(p) || !landing->contains(p))
-                continue;
-            if (landingTimerId == 0) {
-                const qint64 landingTime = plane->property("landingTime").toInt();
-                landingTimerId = startTimer(int(2 * landingTime / 3));
-                callQml(plane, "doLanding", true);
-                callQml(levelItem, "groundWarning", true);
-                callQml(levelItem, "showWarningText", tr("Landing. Fasten seatbelts!"), 3000);
-                playSound(3);
-            }
-            onRunway = true;
-            break;
-        }
-        if (!onRunway && landingTimerId != 0) {
-            killTimer(landingTimerId);
-            landingTimerId = 0;
-            if (crashTimerId == 0) {
-                callQml(plane, "doLanding", false);
-                callQml(levelItem, "groundWarning", false);
-            }
-            callQml(levelItem, "showWarningText", tr("Out of the runway, landing cancelled!"),
-                    1500);
-        }
-
-        for (const QPointer<QObject> &object : walk(clouds)) {
-            QQuickItem *cloud = visibleItem(object);
-            if (!cloud)
-                continue;
-            const QRectF r = cloud->boundingRect();
-            const QPointF p = cloud->mapFromItem(plane, centre);
-            if (!r.contains(p) || !insideCloud(r, p))
-                continue;
-            if (!seatbeltsLit)
-                playSound(3);
-            inCloud = true;
-            break;
-        }
-
-        for (const QPointer<QObject> &object : walk(buoys)) {
-            QQuickItem *buoy = visibleItem(object);
-            if (!buoy)
-                continue;
-            // The geometry first: it is cheaper than reading a QML property.
-            if (!buoy->boundingRect().contains(buoy->mapFromItem(plane, centre))
-                || !buoy->property("isAlive").toBool())
-                continue;
-            playSound(5);
-            callQml(buoy, "explode");
-            break;
-        }
+        if (testObstructions(frame))
+            return;
+        onRunway = testRunways(frame);
+        inCloud = testClouds(frame);
+        testBuoys(frame);
     }
+    updateSeatbeltsSign(onRunway, inCloud);
+}
 
-    // The sign keeps its state while a landing or a free fall is under way.
+// In list order: an obstruction under the centre ends the flight, and the
+// first one ahead raises the terrain warning and ends the walk. Returns
+// whether the aeroplane crashed.
+bool GameEngine::testObstructions(const StepFrame &frame)
+{
+    for (const QPointer<QObject> &object : walk(obstructions)) {
+        QQuickItem *obstruction = visibleItem(object);
+        if (!obstruction)
+            continue;
+        const QRectF mapped =
+            frame.plane->mapRectFromItem(obstruction, obstruction->boundingRect());
+        if (hitsObstruction(frame, obstruction, mapped)) {
+            crash(frame, obstruction->objectName());
+            return true;
+        }
+        if (!mapped.intersects(frame.nearZone))
+            continue;
+        // The heading is read only for obstructions near enough to matter.
+        const qreal heading = frame.plane->property("angle").toReal();
+        if (!terrainAhead(mapped, frame.centre, heading, frame.w, frame.h))
+            continue;
+        raiseTerrainWarning();
+        return false;
+    }
+    dropTerrainWarning();
+    return false;
+}
+
+// The shape test only after the cheaper rectangle test.
+bool GameEngine::hitsObstruction(const StepFrame &frame, QQuickItem *obstruction,
+                                 const QRectF &mapped) const
+{
+    return mapped.contains(frame.centre)
+        && obstruction->contains(obstruction->mapFromItem(frame.plane, frame.centre));
+}
+
+void GameEngine::crash(const StepFrame &frame, const QString &obstructionName)
+{
+    enableEngineTimer(false);
+    callQml(levelItem, "explode", float(frame.position.x() + frame.w * 0.5),
+            float(frame.position.y() + frame.h));
+    frame.plane->setOpacity(0);
+    playSound(CInvSounds::Explosion);
+    endGame(false);
+    qDebug() << "Collision with " << obstructionName << " at " << frame.position;
+}
+
+// Text and alarm come once per warning, until a step finds nothing ahead.
+void GameEngine::raiseTerrainWarning()
+{
+    if (!groundWarningShown) {
+        callQml(levelItem, "showWarningText", tr("WARNING! Terrain ahead!"), 1500);
+        callQml(levelItem, "groundWarning", true);
+        playSound(CInvSounds::TerrainAlarm);
+    }
+    groundWarningShown = true;
+}
+
+// Sent on every such step, not only on a change; a landing or a free fall
+// keeps the warning light on.
+void GameEngine::dropTerrainWarning()
+{
+    groundWarningShown = false;
+    if (landingTimerId == 0 && crashTimerId == 0)
+        callQml(levelItem, "groundWarning", false);
+}
+
+// The centre on a runway starts one landing; off every runway it cancels the
+// landing under way. Returns whether the aeroplane is on a runway.
+bool GameEngine::testRunways(const StepFrame &frame)
+{
+    for (const QPointer<QObject> &object : walk(landings)) {
+        QQuickItem *landing = visibleItem(object);
+        if (!landing)
+            continue;
+        const QPointF p = landing->mapFromItem(frame.plane, frame.centre);
+        if (!landing->boundingRect().contains(p) || !landing->contains(p))
+            continue;
+        if (landingTimerId == 0)
+            startLanding(frame.plane);
+        return true;
+    }
+    if (landingTimerId != 0)
+        cancelLanding(frame.plane);
+    return false;
+}
+
+void GameEngine::startLanding(QQuickItem *plane)
+{
+    const qint64 landingTime = plane->property("landingTime").toInt();
+    landingTimerId = startTimer(int(2 * landingTime / 3));
+    callQml(plane, "doLanding", true);
+    callQml(levelItem, "groundWarning", true);
+    callQml(levelItem, "showWarningText", tr("Landing. Fasten seatbelts!"), 3000);
+    playSound(CInvSounds::WarningChime);
+}
+
+// During a free fall the aeroplane stays in its landing pose.
+void GameEngine::cancelLanding(QQuickItem *plane)
+{
+    killTimer(landingTimerId);
+    landingTimerId = 0;
+    if (crashTimerId == 0) {
+        callQml(plane, "doLanding", false);
+        callQml(levelItem, "groundWarning", false);
+    }
+    callQml(levelItem, "showWarningText", tr("Out of the runway, landing cancelled!"), 1500);
+}
+
+// The chime sounds on every step inside a cloud while the sign is off, which
+// a landing or a free fall can hold off. Returns whether the aeroplane is in one.
+bool GameEngine::testClouds(const StepFrame &frame)
+{
+    for (const QPointer<QObject> &object : walk(clouds)) {
+        QQuickItem *cloud = visibleItem(object);
+        if (!cloud)
+            continue;
+        const QRectF r = cloud->boundingRect();
+        const QPointF p = cloud->mapFromItem(frame.plane, frame.centre);
+        if (!r.contains(p) || !insideCloud(r, p))
+            continue;
+        if (!seatbeltsLit)
+            playSound(CInvSounds::WarningChime);
+        return true;
+    }
+    return false;
+}
+
+// At most one buoy bursts per step; the buoy retires itself.
+void GameEngine::testBuoys(const StepFrame &frame)
+{
+    for (const QPointer<QObject> &object : walk(buoys)) {
+        QQuickItem *buoy = visibleItem(object);
+        if (!buoy)
+            continue;
+        // The geometry first: it is cheaper than reading a QML property.
+        if (!buoy->boundingRect().contains(buoy->mapFromItem(frame.plane, frame.centre))
+            || !buoy->property("isAlive").toBool())
+            continue;
+        playSound(CInvSounds::PageClick);
+        callQml(buoy, "explode");
+        return;
+    }
+}
+
+// The sign keeps its state while a landing or a free fall is under way.
+void GameEngine::updateSeatbeltsSign(bool onRunway, bool inCloud)
+{
     if (landingTimerId != 0 || crashTimerId != 0)
         return;
     const bool needed = onRunway || inCloud || groundWarningShown;
