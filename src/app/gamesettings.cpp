@@ -1,5 +1,6 @@
 #include "app/gamesettings.h"
 
+#include "audio/cinvsounds.h"
 #include "engine/gameengine.h"
 #include "persistence/settings.h"
 
@@ -38,4 +39,9 @@ void GameSettings::setAudioVolume(qreal volume)
 void GameSettings::setVolumeStep(int step)
 {
     setAudioVolume(volumeForStep(step));
+}
+
+int GameSettings::playingMusic() const
+{
+    return engine && engine->soundBank() ? engine->soundBank()->playingMusic() : -1;
 }

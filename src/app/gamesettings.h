@@ -24,6 +24,8 @@ public:
     Q_INVOKABLE qreal audioVolume() const;
     Q_INVOKABLE void setAudioVolume(qreal volume);
     Q_INVOKABLE void setVolumeStep(int step);
+    // The sound bank's music index playing now (-1 for none); read-only.
+    Q_INVOKABLE int playingMusic() const;
 
 private:
     Settings *settings = nullptr;
