@@ -2,6 +2,8 @@
 // sink, whose monitor parec records. The bank plays the test's own tones.
 #include "audio/audioout.h"
 #include "audio/cinvsounds.h"
+#include "audio/caudiomixer.h"
+#include "common/debuglines.h"
 #include "common/testenvironment.h"
 #include "common/wavfiles.h"
 
@@ -95,6 +97,13 @@ private slots:
         // frames long, as the button click (slot 4).
         QVERIFY(WavFiles::soxTone(WavFiles::soundPath(dir.path(), 2), 22050, 1, 16, 1.0, 1000, 0.5));
         QVERIFY(WavFiles::soxTone(WavFiles::soundPath(dir.path(), 4), 22050, 1, 16, 0.04, 1000, 0.5));
+        // Files that load but could never sound (24 bits; 5 Hz, a step of
+        // 5 * 4096 / 22050 < 1) and one with 16 MiB + 4 bytes of PCM data.
+        using namespace WavFiles;
+        QVERIFY(writeFile(soundPath(dir.path(), 5), plainWav(2, 22050, 24, QByteArray(60, 1))));
+        QVERIFY(writeFile(soundPath(dir.path(), 6), plainWav(1, 5, 16, QByteArray(60, 1))));
+        QVERIFY(writeFile(soundPath(dir.path(), 11), plainWav(1, 22050, 16, QByteArray((16 << 20) + 4, 1))));
+        debug = std::make_unique<DebugLines>();
         const QString previous = QDir::currentPath();
         QVERIFY(QDir::setCurrent(dir.path()));
         bank = std::make_unique<CInvSounds>();
@@ -102,7 +111,26 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(bank->outputThread()->hasDevice(), 5000);
     }
 
-    void cleanupTestCase() { bank.reset(); }
+    void cleanupTestCase()
+    {
+        bank.reset();
+        debug.reset();
+    }
+
+    // Refused when preloaded and again when played; playing them adds nothing.
+    void unplayableAndHugeFilesAreRefused()
+    {
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir.path()));
+        for (int slot : {5, 6, 11}) {
+            QVERIFY(!bank->bufferAt(slot));
+            bank->playInternalSound(slot);
+        }
+        QVERIFY(QDir::setCurrent(previous));
+        QCOMPARE(bank->mixer()->audioSourceCount(), 0);
+        QCOMPARE(debug->lines().filter("sound file cannot be played").size(), 4);
+        QCOMPARE(debug->lines().filter("sound data over 16 MiB").size(), 2);
+    }
 
     // Stored volume 0.6: the mixer holds 614, so the half-scale tone arrives
     // at 16384 * 614 / 2048 = 4912, RMS 4912 / sqrt(2) = 3473.
@@ -163,6 +191,7 @@ private slots:
 
 private:
     QTemporaryDir dir;
+    std::unique_ptr<DebugLines> debug;
     std::unique_ptr<CInvSounds> bank;
 };
 
