@@ -133,9 +133,13 @@ void AudioOut::transfer()
         }
         return;
     }
-    if (audioOutput->state() == QAudio::StoppedState && audioOutput->error() != QAudio::NoError) {
-        // The sound server went away: keep the mixer moving without it and
-        // try the default device again from time to time.
+    const qint64 bytesFree = audioOutput->bytesFree();
+    const QAudio::Error error = audioOutput->error();
+    if ((error != QAudio::NoError && error != QAudio::UnderrunError) || bytesFree < 0) {
+        // The sound server went away (the sink stops with a fatal error) or
+        // took our stream away (its room reads as -1, writes fail): keep the
+        // mixer moving without it and try the default device again from
+        // time to time.
         qDebug() << "audio output device failed";
         missingReported = true;
         closeDevice();
@@ -143,7 +147,7 @@ void AudioOut::transfer()
         discardAtRealTimeRate();
         return;
     }
-    const int n = samplesForBytesFree(audioOutput->bytesFree(), sendBufferSize);
+    const int n = samplesForBytesFree(bytesFree, sendBufferSize);
     if (n <= 0)
         return;
     int got = source->pullAudio(sendBuffer, n);
