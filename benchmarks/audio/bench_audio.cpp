@@ -2,19 +2,33 @@
 // rendered to 22050 Hz stereo by our mixer (per-layout loops), by the same
 // mixer through the per-sample reader functions, and by OpenAL Soft's
 // loopback device with its linear resampler. Printed as times real time.
+// Then, when a PulseAudio server answers (run it under the test command's
+// null sink), how long a lone click takes from playSound to the sink, beside
+// the length of the device buffer that it queues behind.
 
 #define AL_ALEXT_PROTOTYPES
 #include <AL/al.h>
 #include <AL/alc.h>
 #include <AL/alext.h>
 
+#include "audio/audioout.h"
 #include "audio/caudiobuffer.h"
 #include "audio/caudiobufferplayinstance.h"
 #include "audio/caudiomixer.h"
+#include "audio/cinvsounds.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLoggingCategory>
+#include <QProcess>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QtEndian>
 
+#include <algorithm>
 #include <chrono>
 #include <ctime>
 #include <cmath>
@@ -222,6 +236,89 @@ struct OpenAl
     }
 };
 
+// A plain 22050 Hz mono 16-bit WAV of a 1000 Hz sine at half scale.
+QByteArray clickWav(int frames)
+{
+    QByteArray data(frames * 2, '\0');
+    for (int f = 0; f < frames; ++f)
+        qToLittleEndian<qint16>(qint16(16384 * std::sin(2 * M_PI * 1000 * f / outputRate)), data.data() + 2 * f);
+    QByteArray wav("RIFF....WAVEfmt ");
+    const quint32 fields[] = {16, 0x00010001, quint32(outputRate), quint32(outputRate * 2), 0x00100002};
+    for (quint32 field : fields) {
+        char raw[4];
+        qToLittleEndian<quint32>(field, raw);
+        wav.append(raw, 4);
+    }
+    char size[4];
+    qToLittleEndian<quint32>(quint32(data.size()), size);
+    return wav + "data" + QByteArray(size, 4) + data;
+}
+
+// Milliseconds from playInternalSound (4) to the first loud sample of the
+// click in the null sink's monitor, for rounds clicks each after a second of
+// silence; empty when there is no sound server.
+std::vector<double> effectStartTimes(int rounds)
+{
+    QProcess pactl;
+    pactl.start("pactl", {"info"});
+    if (!pactl.waitForFinished(5000) || pactl.exitCode() != 0)
+        return {};
+    QTemporaryDir dir;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.path())); // the stored volume: the default 0.6
+    QDir(dir.path()).mkpath("sounds");
+    QFile file(dir.filePath("sounds/S_click_button.wav"));
+    if (!file.open(QIODevice::WriteOnly) || file.write(clickWav(882)) < 0)
+        return {};
+    file.close();
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    CInvSounds bank;
+    QDir::setCurrent(previous);
+    QElapsedTimer waited;
+    waited.start();
+    while (!bank.outputThread()->hasDevice() && waited.elapsed() < 5000)
+        QThread::msleep(10);
+    if (!bank.outputThread()->hasDevice())
+        return {};
+
+    QProcess parec;
+    parec.start("parec", {"-d", "null.monitor", "--format=s16le", "--rate=22050", "--channels=2", "--raw",
+                          "--latency-msec=5"});
+    if (!parec.waitForStarted(5000))
+        return {};
+    std::vector<double> times;
+    for (int round = 0; round < rounds; ++round) {
+        waited.restart();
+        while (waited.elapsed() < 1000) {
+            parec.waitForReadyRead(20);
+            parec.readAll();
+        }
+        QByteArray pending;
+        const auto start = std::chrono::steady_clock::now();
+        bank.playInternalSound(4);
+        while (std::chrono::steady_clock::now() - start < std::chrono::seconds(2)) {
+            parec.waitForReadyRead(1);
+            pending += parec.readAll();
+            const auto read = std::chrono::steady_clock::now();
+            const auto *samples = reinterpret_cast<const qint16 *>(pending.constData());
+            const int frames = int(pending.size() / 4);
+            int onset = 0;
+            while (onset < frames && std::abs(samples[2 * onset]) <= 300)
+                ++onset;
+            if (onset < frames) {
+                // The samples after the onset arrived in the same read.
+                const double ms = std::chrono::duration<double, std::milli>(read - start).count()
+                        - 1000.0 * (frames - onset) / outputRate;
+                times.push_back(ms);
+                break;
+            }
+        }
+    }
+    parec.terminate();
+    parec.waitForFinished(5000);
+    return times;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -280,5 +377,22 @@ int main(int argc, char *argv[])
     }
     std::printf("\nslowest ratio ours/OpenAL: %.2fx (goal >= 2x); fast path %s the reader path\n", worstRatio,
                 allIdentical ? "bit-identical to" : "DIFFERS from");
-    return allIdentical ? 0 : 1;
+
+    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+    const int rounds = 10;
+    std::vector<double> start = effectStartTimes(rounds);
+    const double bufferMs = 1000.0 * GE::AudioOut::deviceBufferBytes / 4 / outputRate;
+    std::printf("\nA lone click from silence: playSound (4) to its first sample in the sink's monitor (parec, 5 ms)\n");
+    if (start.empty()) {
+        std::printf("skipped: no PulseAudio server with a null sink answered\n");
+    } else {
+        std::sort(start.begin(), start.end());
+        const double median = start[start.size() / 2];
+        std::printf("%6s | %11s | %11s | %11s | %18s | %s\n", "heard", "median (ms)", "min (ms)", "max (ms)",
+                    "device buffer (ms)", "median/buffer");
+        std::printf("-------+-------------+-------------+-------------+--------------------+--------------\n");
+        std::printf("%3zu/%-2d | %11.1f | %11.1f | %11.1f | %18.1f | %.2fx\n", start.size(), rounds, median,
+                    start.front(), start.back(), bufferMs, median / bufferMs);
+    }
+    return allIdentical && (start.empty() || int(start.size()) == rounds) ? 0 : 1;
 }

@@ -54,3 +54,8 @@ void GameSettings::holdSounds(bool hold)
         return;
     engine->soundBank()->enableSounds(!hold && !engine->isSilent() && !engine->isMuted().toBool());
 }
+
+int GameSettings::playingMusic() const
+{
+    return engine && engine->soundBank() ? engine->soundBank()->playingMusic() : -1;
+}

@@ -26,6 +26,8 @@ public:
     // A volume the player brought from elsewhere (the default 0.6, say) lies
     // between two steps; stepping back onto its step gives that volume back.
     Q_INVOKABLE void setVolumeStep(int step);
+    // The sound bank's music index playing now (-1 for none); read-only.
+    Q_INVOKABLE int playingMusic() const;
 
     // Silences every sound while the game is paused, music and effects
     // alike, and gives the player's volume back afterwards, unless the

@@ -7,6 +7,8 @@
 #include <QDebug>
 #include <QMediaDevices>
 
+#include <cstring>
+
 namespace GE {
 
 AudioOut::AudioOut(QObject *parent, IAudioSource *source) : QThread(parent), source(source)
@@ -49,12 +51,14 @@ void AudioOut::run()
         return;
     }
     const unsigned long interval = sleepInterval(sendBufferSize);
-    openDevice();
+    if (!openDevice())
+        startDiscarding();
     while (threadState.load(std::memory_order_relaxed) == 0) {
         transfer();
         QThread::msleep(interval);
-        // Lets the sink's own notifications reach it on this thread.
-        QCoreApplication::sendPostedEvents();
+        // The sink's notifications and, when Qt's sound server connection
+        // was first made here, its timed reconnection run on this thread.
+        QCoreApplication::processEvents();
     }
     closeDevice();
     threadState.store(2, std::memory_order_release);
@@ -66,7 +70,7 @@ void AudioOut::audioNotify()
         transfer();
 }
 
-void AudioOut::openDevice()
+bool AudioOut::openDevice()
 {
     QAudioFormat format;
     format.setSampleRate(outputRate);
@@ -77,21 +81,27 @@ void AudioOut::openDevice()
     // Samples are always 22050 Hz stereo 16-bit; a device that cannot take
     // that would play them as noise, so it is treated as no device.
     if (device.isNull() || !device.isFormatSupported(format)) {
-        qDebug() << "no audio output device";
-        discardClock.start();
-        return;
+        if (!missingReported)
+            qDebug() << "no audio output device";
+        missingReported = true;
+        return false;
     }
     audioOutput = new QAudioSink(device, format);
     audioOutput->setBufferSize(deviceBufferBytes);
     outputDevice = audioOutput->start();
     if (!outputDevice) {
-        qDebug() << "audio output device did not start";
+        if (!missingReported)
+            qDebug() << "audio output device did not start";
+        missingReported = true;
         delete audioOutput;
         audioOutput = nullptr;
-        discardClock.start();
-        return;
+        return false;
     }
+    if (missingReported)
+        qDebug() << "audio output device opened";
+    missingReported = false;
     deviceOpen.store(true, std::memory_order_relaxed);
+    return true;
 }
 
 void AudioOut::closeDevice()
@@ -105,27 +115,50 @@ void AudioOut::closeDevice()
     outputDevice = nullptr;
 }
 
+void AudioOut::startDiscarding()
+{
+    discardClock.start();
+    discardedSamples = 0;
+    reopenClock.start();
+}
+
 void AudioOut::transfer()
 {
     if (!audioOutput) {
         discardAtRealTimeRate();
+        // A sound server that went away may come back (or start late).
+        if (reopenClock.hasExpired(reopenInterval)) {
+            if (!openDevice())
+                reopenClock.start();
+        }
         return;
     }
-    if (audioOutput->state() == QAudio::StoppedState && audioOutput->error() != QAudio::NoError) {
-        // The sound server went away: keep the mixer moving without it.
+    const qint64 bytesFree = audioOutput->bytesFree();
+    const QAudio::Error error = audioOutput->error();
+    if ((error != QAudio::NoError && error != QAudio::UnderrunError) || bytesFree < 0) {
+        // The sound server went away (the sink stops with a fatal error) or
+        // took our stream away (its room reads as -1, writes fail): keep the
+        // mixer moving without it and try the default device again from
+        // time to time.
         qDebug() << "audio output device failed";
+        missingReported = true;
         closeDevice();
-        discardClock.start();
-        discardedSamples = 0;
+        startDiscarding();
         discardAtRealTimeRate();
         return;
     }
-    const int n = samplesForBytesFree(audioOutput->bytesFree(), sendBufferSize);
+    const int n = samplesForBytesFree(bytesFree, sendBufferSize);
     if (n <= 0)
         return;
-    const int got = source->pullAudio(sendBuffer, n);
-    if (got > 0)
-        outputDevice->write(reinterpret_cast<const char *>(sendBuffer), qint64(got) * 2);
+    int got = source->pullAudio(sendBuffer, n);
+    if (got <= 0) {
+        // Nothing to play: silence keeps the stream running, so that the
+        // server never waits to refill its start-up buffer and the next
+        // sound, however short, starts at once.
+        std::memset(sendBuffer, 0, size_t(n) * sizeof(AudioSample));
+        got = n;
+    }
+    outputDevice->write(reinterpret_cast<const char *>(sendBuffer), qint64(got) * 2);
 }
 
 // Without a device the mixer is still pulled as fast as a device would play,

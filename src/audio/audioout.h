@@ -25,6 +25,7 @@ public:
     static constexpr int sendBufferSamples = 5000;
     static constexpr int deviceBufferBytes = 20000;
     static constexpr int outputRate = 22050;
+    static constexpr int reopenInterval = 1000;
 
     // Samples to pull for the room a device reports: whole stereo frames, at
     // most one send buffer.
@@ -34,7 +35,8 @@ public:
 
     int state() const { return threadState.load(std::memory_order_relaxed); }
     // True while the thread writes to a sound device; false while it pulls
-    // at the real-time rate and discards (no device, or the device failed).
+    // at the real-time rate and discards (no device, or the device failed)
+    // and tries the default device again every reopenInterval ms.
     bool hasDevice() const { return deviceOpen.load(std::memory_order_relaxed); }
 
 protected:
@@ -46,8 +48,9 @@ private slots:
     void audioNotify();
 
 private:
-    void openDevice();
+    bool openDevice();
     void closeDevice();
+    void startDiscarding();
     void transfer();
     void discardAtRealTimeRate();
 
@@ -64,6 +67,9 @@ private:
     std::atomic<bool> deviceOpen{false};
     QElapsedTimer discardClock;
     qint64 discardedSamples = 0;
+    QElapsedTimer reopenClock;
+    // Reports a missing device once, not on every try to reopen it.
+    bool missingReported = false;
 };
 
 } // namespace GE

@@ -3,6 +3,7 @@
 #include "audio/caudiobufferplayinstance.h"
 #include "audio/caudiomixer.h"
 
+#include <QDebug>
 #include <QFile>
 #include <QtEndian>
 
@@ -79,6 +80,18 @@ CAudioBuffer *newBuffer(const FmtBody &fmt, quint32 dataSize)
     buffer->reallocate(int(dataSize));
     buffer->sampleFunction = CAudioBuffer::readerFor(fmt.channelCount, fmt.bitsPerSample);
     return buffer;
+}
+
+// No game sound comes near this much PCM data; a file that declares more is
+// refused before anything is allocated for it.
+constexpr qint64 maxDataBytes = qint64(16) << 20;
+
+bool tooLarge(quint32 dataSize, const QString &fileName)
+{
+    if (qint64(dataSize) <= maxDataBytes)
+        return false;
+    qDebug() << "sound data over 16 MiB" << fileName << dataSize;
+    return true;
 }
 
 // Bytes a stream can hold at most, or -1 when it cannot tell (a pipe).
@@ -158,7 +171,7 @@ CAudioBuffer *CAudioBuffer::loadWav(const QString &fileName)
             return nullptr;
     }
 
-    if (chunkSize == 0 || qint64(chunkSize) > fileSize || !fmt.playable())
+    if (chunkSize == 0 || qint64(chunkSize) > fileSize || !fmt.playable() || tooLarge(chunkSize, fileName))
         return nullptr;
 
     CAudioBuffer *buffer = newBuffer(fmt, chunkSize);
@@ -188,10 +201,10 @@ CAudioBuffer *CAudioBuffer::loadWav(FILE *stream)
     if (readWord(stream) != dataTag)
         return nullptr;
     const quint32 dataSize = readWord(stream);
-    // Without a size to compare with, a stream may bring at most 256 MiB.
+    // A stream that cannot tell its size is held to the size limit alone.
     const qint64 limit = streamSize(stream);
-    const qint64 maxSize = limit >= 0 ? limit : qint64(256) << 20;
-    if (dataSize == 0 || qint64(dataSize) > maxSize || !fmt.playable())
+    const qint64 maxSize = limit >= 0 ? limit : maxDataBytes;
+    if (dataSize == 0 || qint64(dataSize) > maxSize || !fmt.playable() || tooLarge(dataSize, QString()))
         return nullptr;
 
     CAudioBuffer *buffer = newBuffer(fmt, dataSize);

@@ -43,7 +43,16 @@ void CInvSounds::releaseBuffers()
 
 GE::CAudioBuffer *CInvSounds::loadEntry(const SoundEntry &entry)
 {
-    return GE::CAudioBuffer::loadWav(GameEngine::resolveDataPath(entry.path));
+    const QString path = GameEngine::resolveDataPath(entry.path);
+    GE::CAudioBuffer *buffer = GE::CAudioBuffer::loadWav(path);
+    // A depth without a reader, or a rate so low that the play position
+    // never moves, would add a source that never ends and never sounds.
+    if (buffer && (!buffer->sampleFunction || qint64(buffer->samplesPerSec) * 4096 / 22050 <= 0)) {
+        qDebug() << "sound file cannot be played" << path;
+        delete buffer;
+        buffer = nullptr;
+    }
+    return buffer;
 }
 
 void CInvSounds::loadSounds()
@@ -57,6 +66,7 @@ void CInvSounds::loadSounds()
     releaseBuffers();
     soundTable.clear();
     musicInstance = nullptr;
+    musicIndex = -1;
 
     soundTable = {
         {QStringLiteral("sounds/S_air1.wav"), true},
@@ -118,6 +128,14 @@ void CInvSounds::playMusic(int index)
     instance->loopCount.store(-1, std::memory_order_relaxed);
     audioMixer->addAudioSource(instance);
     musicInstance = instance;
+    musicIndex = index;
+    wantedMusic = index;
+}
+
+void CInvSounds::keepMusicForLater(int index)
+{
+    if (index >= 0 && index < buffersCount)
+        wantedMusic = index;
 }
 
 void CInvSounds::stopMusic()
@@ -133,6 +151,8 @@ void CInvSounds::stopMusic()
         }
         musicInstance = nullptr;
     }
+    musicIndex = -1;
+    wantedMusic = -1;
     delete musicBuffer;
     musicBuffer = nullptr;
 }
@@ -144,6 +164,10 @@ void CInvSounds::enableSounds(bool enable)
     if (enable) {
         qDebug() << "volume enabled " << volume;
         audioMixer->setGeneralVolume(float(volume));
+        // Music asked for while the sound was off starts now; music that
+        // kept running silently goes on where it is.
+        if (wantedMusic >= 0 && wantedMusic != playingMusic())
+            playMusic(wantedMusic);
     } else {
         qDebug() << "volume disabled " << volume;
         audioMixer->setGeneralVolume(0.0f);

@@ -50,6 +50,9 @@ public:
     ~CInvSounds() override;
 
     void playMusic(int index);
+    // Remembers the music asked for while the sound is off, without playing
+    // it: switching the sound on (enableSounds(true)) starts it.
+    void keepMusicForLater(int index);
     void stopMusic();
     void enableSounds(bool enable);
     void setMusicSpeed(float speed);
@@ -61,6 +64,8 @@ public:
     GE::CAudioBuffer *bufferAt(int index) const;
     GE::CAudioBuffer *musicBufferOnDemand() const { return musicBuffer; }
     GE::CAudioBufferPlayInstance *currentMusic() const { return musicInstance; }
+    // The table index of the music playing now, -1 for none.
+    int playingMusic() const { return musicInstance ? musicIndex : -1; }
     int bufferCount() const { return buffersCount; }
 
 public slots:
@@ -83,4 +88,7 @@ private:
     QVector<GE::CAudioBuffer *> buffers;
     GE::CAudioBuffer *musicBuffer = nullptr;
     int buffersCount = 0;
+    int musicIndex = -1;
+    // What should play once the sound is on again; -1 for silence.
+    int wantedMusic = -1;
 };

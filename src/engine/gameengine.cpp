@@ -191,6 +191,10 @@ void GameEngine::playSound(QVariant index)
 
 void GameEngine::playMusic(QVariant index)
 {
+    // While silenced the bank only remembers the music, for when the sound
+    // is switched on again.
     if (soundAllowed(silent, muted))
         sounds->playMusic(index.toInt());
+    else
+        sounds->keepMusicForLater(index.toInt());
 }

@@ -88,6 +88,8 @@ QtObject {
         go("groups")
     }
 
+    // Asking once is enough: while the sound is off the engine's sound bank
+    // keeps the music asked for and starts it when the sound comes back.
     function playMusic(index) {
         if (music === index)
             return
