@@ -1,9 +1,9 @@
 #include "sensors/iioaccelerometer.h"
 
 #include "sensors/desktoptiltinput.h"
+#include "sensors/tiltreading.h"
 #include "sensors/tiltsources.h"
 
-#include <QDateTime>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -79,6 +79,10 @@ QMatrix3x3 readMountMatrix(const QString &dir)
 
 } // namespace
 
+// The keys and mouse ease by steps of their own length; the base class times
+// those steps by tiltStepSeconds.
+static_assert(DesktopTiltInput::stepSeconds == tiltStepSeconds);
+
 IioChannels IioChannels::open(const QString &deviceDir)
 {
     IioChannels channels;
@@ -150,15 +154,12 @@ void IioReader::poll()
 }
 
 IioAccelerometer::IioAccelerometer(QSensor *sensor, const QString &iioRoot, QWindow *window)
-    : QSensorBackend(sensor, sensor),
+    : TiltSensorBackend(sensor, 1000.0 / pollIntervalMs, 39.2266,
+                        QStringLiteral("Linux IIO accelerometer")),
       deviceDir(findDevice(iioRoot)),
       channels(IioChannels::open(deviceDir)),
       window(window)
 {
-    accReading = setReading<QAccelerometerReading>(nullptr);
-    addDataRate(1000.0 / pollIntervalMs, 1000.0 / pollIntervalMs);
-    addOutputRange(-39.2266, 39.2266, 0.01);
-    setDescription(QStringLiteral("Linux IIO accelerometer"));
     frame.followWindow(window);
 
     reader = new IioReader(channels);
@@ -172,9 +173,6 @@ IioAccelerometer::IioAccelerometer(QSensor *sensor, const QString &iioRoot, QWin
     connect(reader, &IioReader::deviceLost, this, &IioAccelerometer::fallBackToDesktop);
     readerThread.setObjectName(QStringLiteral("IIO accelerometer"));
     readerThread.start();
-
-    desktopTimer.setInterval(int(DesktopTiltInput::stepSeconds * 1000));
-    connect(&desktopTimer, &QTimer::timeout, this, &IioAccelerometer::stepDesktop);
 }
 
 IioAccelerometer::~IioAccelerometer()
@@ -209,7 +207,7 @@ void IioAccelerometer::start()
     }
     running = true;
     if (deviceGone)
-        desktopTimer.start();
+        stepTimer.start();
     else
         QMetaObject::invokeMethod(reader, &IioReader::start, Qt::QueuedConnection);
 }
@@ -217,7 +215,7 @@ void IioAccelerometer::start()
 void IioAccelerometer::stop()
 {
     running = false;
-    desktopTimer.stop();
+    stepTimer.stop();
     QMetaObject::invokeMethod(reader, &IioReader::stop, Qt::QueuedConnection);
 }
 
@@ -235,15 +233,6 @@ void IioAccelerometer::publishDevice(const QVector3D &device)
     publish(frame.toReferencePose(device));
 }
 
-void IioAccelerometer::publish(const QVector3D &reading)
-{
-    accReading->setTimestamp(quint64(QDateTime::currentMSecsSinceEpoch()) * 1000);
-    accReading->setX(reading.x());
-    accReading->setY(reading.y());
-    accReading->setZ(reading.z());
-    newReadingAvailable();
-}
-
 void IioAccelerometer::fallBackToDesktop()
 {
     if (deviceGone)
@@ -252,16 +241,11 @@ void IioAccelerometer::fallBackToDesktop()
     qDebug() << "IIO accelerometer gone:" << deviceDir << "- tilt from keys and mouse";
     desktopInput = desktopTiltInput(window);
     if (running)
-        desktopTimer.start();
+        stepTimer.start();
 }
 
 // The keys and the mouse tilt the screen itself: nothing to turn.
-void IioAccelerometer::stepDesktop()
+void IioAccelerometer::step()
 {
-    QVector3D reading(0, 0, 9.80665f);
-    if (desktopInput) {
-        desktopInput->advance();
-        reading = desktopInput->deviceReading();
-    }
-    publish(reading);
+    stepSource(desktopInput);
 }

@@ -1,11 +1,10 @@
 #pragma once
 
 #include "sensors/screenframe.h"
+#include "sensors/tiltsensorbackend.h"
 
-#include <QAccelerometerReading>
 #include <QGenericMatrix>
 #include <QPointer>
-#include <QSensorBackend>
 #include <QString>
 #include <QThread>
 #include <QTimer>
@@ -60,7 +59,7 @@ private:
 // from the device's axes into the game's pose for the way the screen is
 // turned (ScreenFrame). When the device goes away, the tilt comes from the
 // window's keys and mouse instead.
-class IioAccelerometer : public QSensorBackend
+class IioAccelerometer : public TiltSensorBackend
 {
     Q_OBJECT
 
@@ -81,15 +80,15 @@ public:
 
     ScreenFrame &screenFrame() { return frame; }
 
+    // Once the device is gone: one step of the window's keys and mouse.
+    void step() override;
+
 private:
     void publishDevice(const QVector3D &device);
-    void publish(const QVector3D &reading);
     void fallBackToDesktop();
-    void stepDesktop();
 
     QString deviceDir;
     IioChannels channels;
-    QAccelerometerReading *accReading = nullptr;
     ScreenFrame frame;
     QThread readerThread;
     IioReader *reader = nullptr;
@@ -97,5 +96,4 @@ private:
     bool deviceGone = false;
     QPointer<QWindow> window;
     QPointer<DesktopTiltInput> desktopInput;
-    QTimer desktopTimer;
 };
