@@ -59,29 +59,25 @@ QVariantList TiltSourceInfo::sources() const
     return list;
 }
 
-void TiltSourceInfo::changed(const QString &before)
+void TiltSourceInfo::replace(QString &which, const QString &source)
 {
-    if (source() != before)
+    if (source == which)
+        return;
+    const QString before = this->source();
+    which = source;
+    if (this->source() != before)
         emit sourceChanged();
     emit sourcesChanged();
 }
 
 void TiltSourceInfo::setSource(const QString &source)
 {
-    if (source == deviceSource)
-        return;
-    const QString before = this->source();
-    deviceSource = source;
-    changed(before);
+    replace(deviceSource, source);
 }
 
 void TiltSourceInfo::setTakenOver(const QString &source)
 {
-    if (source == takenOver)
-        return;
-    const QString before = this->source();
-    takenOver = source;
-    changed(before);
+    replace(takenOver, source);
 }
 
 void TiltSourceInfo::setControllers(const QVariantList &list)

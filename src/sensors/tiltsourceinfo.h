@@ -51,7 +51,8 @@ signals:
     void controllerMotionRequested(int id, bool motion);
 
 private:
-    void changed(const QString &before);
+    // Sets deviceSource or takenOver and tells what changed.
+    void replace(QString &which, const QString &source);
 
     QString deviceSource;
     QString takenOver;
