@@ -5,7 +5,8 @@ fails (or hangs). Python 3 standard library only.
 
   mutants.py list  [--seed N] [--count N]        print the sample
   mutants.py run   --source DIR --build DIR [--seed N] [--count N]
-                   [--table FILE] [--results FILE]
+                   [--table FILE] [--results FILE] [--known FILE]
+  mutants.py summary --results FILE
 
 The sample: every mutant the rules below make of the .cpp files in src/engine,
 src/audio, src/persistence and src/sensors, in a fixed order, of which
@@ -265,6 +266,15 @@ def run(args):
             for line in f:
                 r = json.loads(line)
                 done[r["id"]] = r
+    # A mutant that did not compile for an earlier run of the same code will
+    # not compile now either: the tests play no part in that.
+    uncompilable = set()
+    if args.known and os.path.exists(args.known):
+        with open(args.known, encoding="utf-8") as f:
+            for line in f:
+                r = json.loads(line)
+                if r["outcome"] == "not compiled":
+                    uncompilable.add((r["file"], r["line"], r["after"]))
     results = open(args.results, "a", encoding="utf-8")
     original = {}
     try:
@@ -280,7 +290,9 @@ def run(args):
             with open(path, "w", encoding="utf-8") as f:
                 f.write("\n".join(lines))
             tests = [t for t in tests_for(m["file"]) if t in usable]
-            if not tests:
+            if (m["file"], m["line"], m["after"]) in uncompilable:
+                outcome = "not compiled"
+            elif not tests:
                 outcome = "uncovered"
             elif not build(args.build, tests):
                 outcome = "not compiled"
@@ -330,6 +342,7 @@ def main():
     p.add_argument("--count", type=int, default=160)
     p.add_argument("--table", default=os.path.join(os.path.dirname(os.path.abspath(__file__)), "mutants-tests.txt"))
     p.add_argument("--results", default="mutants.jsonl")
+    p.add_argument("--known", help="results of an earlier run of the same code")
     args = p.parse_args()
     if args.command == "list":
         picked, possible = sample(args.source, args.seed, args.count)
