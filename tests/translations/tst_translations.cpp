@@ -1,10 +1,7 @@
-// The German translation: the .qm found the way the program looks it up, and
-// every text of the sources translated.
+// The German translation: every text of the sources translated.
 #include "common/testenvironment.h"
 
-#include <QLocale>
 #include <QProcess>
-#include <QTranslator>
 #include <QXmlStreamReader>
 
 #include <QDirIterator>
@@ -12,7 +9,6 @@
 namespace {
 
 const QString sourceDir = QStringLiteral(CIRROVANTA_SOURCE_DIR);
-const QString binaryDir = QStringLiteral(CIRROVANTA_BINARY_DIR);
 const QString lupdate = QStringLiteral("/usr/lib/qt6/bin/lupdate");
 
 struct Entry
@@ -69,31 +65,6 @@ public:
     explicit TestTranslations(TestEnvironment &) {}
 
 private slots:
-    void theGameFindsItsTranslationByLocaleName_data()
-    {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<bool>("found");
-        QTest::newRow("de_DE falls back to the German file") << "de_DE" << true;
-        QTest::newRow("de_AT falls back to the German file") << "de_AT" << true;
-        QTest::newRow("de itself") << "de" << true;
-        QTest::newRow("fr_FR has no file") << "fr_FR" << false;
-    }
-
-    void theGameFindsItsTranslationByLocaleName()
-    {
-        QFETCH(QString, locale);
-        QFETCH(bool, found);
-        // As the program does it: the bare name, relative to the working
-        // directory, which is the build directory when it runs from there.
-        const QString previous = QDir::currentPath();
-        QDir::setCurrent(binaryDir);
-        QTranslator translator;
-        const bool loaded = translator.load("Cirrovanta_" + QLocale(locale).name());
-        QDir::setCurrent(previous);
-        QCOMPARE(loaded, found);
-        if (found)
-            QCOMPARE(translator.language(), QStringLiteral("de_DE"));
-    }
 
     void everyTextOfTheSourcesIsTranslated()
     {
