@@ -178,6 +178,22 @@ private slots:
         }
     }
 
+    void stereoGainsApplyPerSide()
+    {
+        QByteArray bytes;
+        for (int v : {10000, -8000, 10000, -8000, 10000, -8000})
+            bytes += QByteArray(reinterpret_cast<const char *>(&v), 2);
+        auto buffer = makeBuffer(2, 22050, 16, bytes);
+        CAudioBufferPlayInstance instance(buffer.get());
+        instance.setLeftVolume(0.5f);  // 2048
+        instance.setRightVolume(0.3f); // trunc(1228.8) = 1228
+        QCOMPARE(instance.fixedRightVolume(), 1228);
+        AudioSample out[2];
+        QCOMPARE(instance.pullAudio(out, 2), 2);
+        QCOMPARE(int(out[0]), 5000);
+        QCOMPARE(int(out[1]), (1228 * -8000) >> 12); // -2399 (arithmetic shift rounds down)
+    }
+
     void loopJoinKeepsTheFractionalOvershoot()
     {
         // A ramp of 1000 per frame, five frames: the loop region is frames 0..2

@@ -155,6 +155,7 @@ private slots:
             << QList<double>{1, 0, 0} << QList<double>{90, 0, -90} << "z";
         QTest::newRow("face down negates Y") << QList<double>{0, 0, -1} << QList<double>{90, -90, 180} << "y";
         QTest::newRow("three g counts as one") << QList<double>{0, 3, 0} << QList<double>{0, 90, 90} << "y";
+        QTest::newRow("three g across counts as one") << QList<double>{3, 0, 1} << QList<double>{90, 45, -45} << "z";
         QTest::newRow("halfway between flat and upright")
             << QList<double>{0, M_SQRT1_2, M_SQRT1_2} << QList<double>{45, 90, 45} << "y";
     }
