@@ -219,6 +219,34 @@ private slots:
         QVERIFY(!instance->canBeDestroyed());
     }
 
+    void finiteLoopCountPlaysThatManyTimes()
+    {
+        auto buffer = mono16({11, 22, 33, 44});
+        CAudioBufferPlayInstance instance;
+        instance.playBuffer(buffer.get(), 1.0f, 1.0f, 3);
+        AudioSample out[40];
+        // last = 2: frames 0 and 1 per loop, three loops.
+        QCOMPARE(instance.pullAudio(out, 40), 12);
+        const int expected[] = {11, 22, 11, 22, 11, 22};
+        for (int frame = 0; frame < 6; ++frame)
+            QCOMPARE(int(out[2 * frame]), expected[frame]);
+        QVERIFY(instance.canBeDestroyed());
+        QCOMPARE(instance.loopCount.load(), 0);
+    }
+
+    void oneSampleRequestWritesNothing()
+    {
+        auto buffer = mono16({100, 200, 300, 400});
+        CAudioBufferPlayInstance instance(buffer.get());
+        AudioSample out[2] = {-7, -7};
+        QCOMPARE(instance.pullAudio(out, 1), 0);
+        QCOMPARE(instance.pullAudio(out, 0), 0);
+        QCOMPARE(instance.pullAudio(out, -4), 0);
+        QCOMPARE(int(out[0]), -7);
+        QCOMPARE(instance.fixedPosition(), 0);
+        QVERIFY(!instance.canBeDestroyed());
+    }
+
     void shortAndDegenerateInstancesNeverStall_data()
     {
         QTest::addColumn<int>("frames");

@@ -55,6 +55,20 @@ private slots:
         QDir::setCurrent(previousDir);
     }
 
+    void preloadedSlotsHoldBuffersAndTheOthersWait()
+    {
+        auto bank = makeBank();
+        QCOMPARE(bank->bufferCount(), 21);
+        const QList<int> preloaded{0, 1, 2, 3, 4, 5, 6, 11, 12, 13, 20};
+        for (int i = 0; i < 21; ++i) {
+            QCOMPARE(bank->bufferAt(i) != nullptr, preloaded.contains(i));
+            if (GE::CAudioBuffer *buffer = bank->bufferAt(i))
+                QCOMPARE(buffer->samplesPerSec, 8000 + 1000 * (i % 5));
+        }
+        QVERIFY(!bank->currentMusic());
+        QVERIFY(bank->outputThread()->isRunning());
+    }
+
     void effectLoadedOnDemandIsKeptAndReusedAsMusic()
     {
         auto bank = makeBank();

@@ -308,6 +308,19 @@ private slots:
         QCOMPARE(flight.takeCalls(), QStringList());
     }
 
+    void stoppingTheEngineEndsALandingAndAFall()
+    {
+        FLIGHT(flight, landingStrip);
+        flight.start(300, 420);
+        flight.step();
+        flight.engine.startFreeFall();
+        QVERIFY(flight.engine.landingTimer() != 0 && flight.engine.crashTimer() != 0);
+        flight.engine.enableEngineTimer(false);
+        QCOMPARE(flight.engine.landingTimer(), 0);
+        QCOMPARE(flight.engine.crashTimer(), 0);
+        QCOMPARE(flight.timersOfEngine(), 0);
+    }
+
     void glidingOntoTheRunwayWhileFalling_data()
     {
         QTest::addColumn<int>("arrival");
