@@ -179,6 +179,36 @@ private slots:
         QVERIFY(std::fabs(rig.upTilt()) < 0.5);
     }
 
+    void mouseOffsetTiltsAndSwitchesTheSource()
+    {
+        TiltRig rig;
+        QVERIFY(rig.load(qmlPath, emptyIioRoot));
+        if (!rig.showDesktop())
+            QSKIP("this machine has an accelerometer of its own");
+        TiltSourceInfo *info = TiltSourceInfo::forWindow(&rig.view);
+        QSignalSpy sourceChanges(info, &TiltSourceInfo::sourceChanged);
+        QVERIFY(rig.desktopBackend());
+
+        // Right edge, vertically centred: full right tilt.
+        QTest::mouseMove(&rig.view, QPoint(rig.view.width() - 1, rig.view.height() / 2));
+        QCOMPARE(info->source(), QStringLiteral("mouse"));
+        QCOMPARE(sourceChanges.count(), 1);
+        rig.settle(200);
+        QVERIFY2(rig.rightTilt() > 29 && rig.rightTilt() <= 30.01, qPrintable(QString::number(rig.rightTilt())));
+        QVERIFY(std::fabs(rig.upTilt()) < 0.5);
+
+        // Half way from the centre to the top: half the tilt, up the screen.
+        QTest::mouseMove(&rig.view, QPoint(rig.view.width() / 2, rig.view.height() / 4));
+        rig.settle(200);
+        QVERIFY2(std::fabs(rig.upTilt() - 15) < 0.5, qPrintable(QString::number(rig.upTilt())));
+        QVERIFY(std::fabs(rig.rightTilt()) < 0.5);
+
+        QTest::keyPress(&rig.view, Qt::Key_Left);
+        QCOMPARE(info->source(), QStringLiteral("keys"));
+        QCOMPARE(sourceChanges.count(), 2);
+        QTest::keyRelease(&rig.view, Qt::Key_Left);
+    }
+
     void iioAccelerometerIsReadInQtAxes_data()
     {
         QTest::addColumn<FakeFiles>("files");

@@ -172,6 +172,8 @@ const QString landingStrip = QString(
 // whose argument splitting does not know raw strings.
 const QString terrainWarning = QString(R"(showWarningText("WARNING! Terrain ahead!", 1500))");
 const QString landingWarning = QString(R"(showWarningText("Landing. Fasten seatbelts!", 3000))");
+const QString landingCancelled =
+    QString(R"(showWarningText("Out of the runway, landing cancelled!", 1500))");
 const QString dangerousLanding = QString(R"(showWarningText("Dangerous landing!", 1500))");
 
 } // namespace
@@ -306,6 +308,43 @@ private slots:
         flight.deliver(landingId);
         flight.deliver(engineId);
         QCOMPARE(flight.takeCalls(), QStringList());
+    }
+
+    void leavingTheRunwayCancelsTheLanding_data()
+    {
+        QTest::addColumn<bool>("falling");
+        QTest::addColumn<QStringList>("calls");
+        QTest::newRow("in flight: the gear goes up") << false
+            << QStringList{"doLanding(false)", "groundWarning(false)", landingCancelled};
+        QTest::newRow("falling: the gear stays down, the sign on") << true << QStringList{landingCancelled};
+    }
+
+    void leavingTheRunwayCancelsTheLanding()
+    {
+        QFETCH(bool, falling);
+        QFETCH(QStringList, calls);
+        FLIGHT(flight, landingStrip);
+        flight.start(300, 420);
+        if (falling)
+            flight.engine.startFreeFall();
+        flight.step();
+        const QStringList before = falling ? QStringList{"doLanding(true)", "groundWarning(false)",
+                                                         "seatbeltsSign(true)"}
+                                           : QStringList{"groundWarning(false)"};
+        QCOMPARE(flight.takeCalls(), (before + QStringList{"doLanding(true)", "groundWarning(true)", landingWarning}));
+        const int landingId = flight.engine.landingTimer();
+
+        flight.placeCentre(300, 300);
+        flight.step();
+        QCOMPARE(flight.takeCalls(), calls);
+        QCOMPARE(flight.engine.landingTimer(), 0);
+        QCOMPARE(flight.intervalOf(landingId), -1);
+        QCOMPARE(flight.engine.crashTimer() != 0, falling);
+        QCOMPARE(flight.engine.isSeatbeltsLit(), falling);
+
+        flight.deliver(landingId);
+        flight.step();
+        QCOMPARE(flight.takeCalls(), falling ? QStringList() : QStringList(1, "groundWarning(false)"));
     }
 
     void stoppingTheEngineEndsALandingAndAFall()
