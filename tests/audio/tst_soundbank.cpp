@@ -3,6 +3,7 @@
 #include "audio/caudiobufferplayinstance.h"
 #include "audio/caudiomixer.h"
 #include "audio/cinvsounds.h"
+#include "engine/gameengine.h"
 #include "persistence/settings.h"
 #include "common/debuglines.h"
 #include "common/testenvironment.h"
@@ -154,6 +155,20 @@ private slots:
         bank->setMusicSpeed(2.0f);
         bank->stopMusic();
         QVERIFY(!bank->currentMusic());
+    }
+
+    void theEngineMutesAndSpeedsItsBank()
+    {
+        Settings settings;
+        settings.setMute(true);
+        GameEngine engine(nullptr, &settings);
+        engine.enableSounds(true);
+        QCOMPARE(engine.soundBank()->mixer()->fixedGeneralVolumeValue(), 0);
+        engine.setMuted(false);
+        QCOMPARE(engine.soundBank()->mixer()->fixedGeneralVolumeValue(), 614); // trunc(0.6 * 1024)
+        engine.playMusic(0);   // 8000 Hz
+        engine.speedMeter(2.0);
+        QCOMPARE(engine.soundBank()->currentMusic()->fixedStep(), 2972); // trunc(8000 * 4096 * 2 / 22050)
     }
 
 private:

@@ -243,6 +243,8 @@ private slots:
         QTest::newRow("heading 0: rock behind") << item("obstructionRock", 190, 315, 20, 10) << m << 0.0 << quiet << QList<int>{};
         QTest::newRow("heading 90deg: rock to the right") << item("obstructionRock", 225, 290, 20, 10) << m << M_PI_2 << warned << QList<int>{2};
         QTest::newRow("heading 90deg: rock above") << item("obstructionRock", 190, 250, 20, 30) << m << M_PI_2 << quiet << QList<int>{};
+        // Heading 180deg: the fan reaches 57 below the centre, the near zone only 30.
+        QTest::newRow("heading 180deg: rock in the fan beyond the near zone") << item("obstructionRock", 195, 335, 10, 10) << m << M_PI << quiet << QList<int>{};
         // The square turned by 45 degrees is a diamond around (350, 350) with
         // a half diagonal of 70.7; its mapped bounding box spans 279.3 to 420.7.
         QTest::newRow("tilted square: its box's corner warns") << tilted << QPointF(290, 290) << 0.0 << warned << QList<int>{2};
