@@ -145,6 +145,14 @@ private slots:
         QVERIFY(!instance.canBeDestroyed());
     }
 
+    void oneByteIsOneFrame()
+    {
+        auto buffer = loadBytes(plainWav(1, 22050, 8, QByteArray(1, '\x90')));
+        QVERIFY(buffer);
+        QCOMPARE(buffer->frameCount(), 1);
+        QCOMPARE(int(buffer->data[0]), 0x90);
+    }
+
     void missingFileGivesNull()
     {
         QVERIFY(!CAudioBuffer::loadWav(path("does-not-exist.wav")));

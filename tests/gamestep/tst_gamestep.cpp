@@ -260,6 +260,8 @@ private slots:
         QTest::newRow("wide cloud: near the left end") << item("cloudPuff", 500, 100, 200, 100) << QPointF(515, 150) << 0.0 << inCloud << QList<int>{3};
         // dx = 70, dy = 40: reach 86 across but only 24 along.
         QTest::newRow("wide cloud: above the left end") << item("cloudPuff", 500, 100, 200, 100) << QPointF(530, 110) << 0.0 << quiet << QList<int>{};
+        // dx = 42, dy = 56 from the centre of a tall cloud: reach 30 across, 80 along.
+        QTest::newRow("tall cloud: beside its middle") << item("cloudPuff", 500, 100, 100, 200) << QPointF(508, 144) << 0.0 << quiet << QList<int>{};
     }
 
     void oneStepMeetsWhatLiesAhead()
