@@ -29,7 +29,6 @@ import json
 import os
 import random
 import re
-import shutil
 import signal
 import subprocess
 import sys
@@ -232,11 +231,6 @@ def build(build_dir, targets):
 def ctest(build_dir, tests, timeout):
     regex = "^(" + "|".join(re.escape(t) for t in tests) + ")$"
     return run_group(["ctest", "--test-dir", build_dir, "-j1", "--stop-on-failure", "-R", regex], timeout)
-
-
-def target_of(test):
-    # Every test is an executable of its own name, except the fuzz replays.
-    return test
 
 
 def run(args):
