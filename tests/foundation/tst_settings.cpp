@@ -76,6 +76,8 @@ private slots:
         QTest::newRow("0.178 gives 3/9") << 0.178 << 3.0 / 9;
         QTest::newRow("0.1335 gives 2/9") << 0.1335 << 2.0 / 9;
         QTest::newRow("0.1 gives 1/9") << 0.1 << 1.0 / 9;
+        QTest::newRow("0.21, between 0.2 and 0.22, gives 0") << 0.21 << 0.0;
+        QTest::newRow("0.15, between 0.14 and 0.16, gives 0") << 0.15 << 0.0;
         QTest::newRow("0.05 gives 0") << 0.05 << 0.0;
         QTest::newRow("silence gives 0") << 0.0 << 0.0;
     }
