@@ -83,12 +83,8 @@ private slots:
     {
         QStringList groups = engine->pluginGroups().toStringList().mid(2);
         QCOMPARE(groups, QDir(levels).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase));
-        int count = 0;
-        for (const QString &group : std::as_const(groups)) {
+        for (const QString &group : std::as_const(groups))
             QCOMPARE(engine->pluginList(group).toStringList(), levelsIn(levels + '/' + group));
-            count += int(levelsIn(levels + '/' + group).size());
-        }
-        QCOMPARE(count, 21);
         QVERIFY(engine->pluginList("1-FlightSchool").toStringList().contains("06_added"));
     }
 
