@@ -1,4 +1,1 @@
 cirrovanta_add_test(tst_settings SOURCES foundation/tst_settings.cpp)
-cirrovanta_add_test(tst_engineobject SOURCES foundation/tst_engineobject.cpp)
-cirrovanta_add_test(tst_startup SOURCES foundation/tst_startup.cpp)
-add_dependencies(tst_startup cirrovanta)

@@ -1,5 +1,5 @@
 # Hostile and broken surroundings: fuzz findings replayed, broken scenes and
-# stores, missing data directories, random calls from QML, long play, and
+# stores, missing data directories, and
 # settings that survive a killed process.
 foreach(fuzz_target fuzz_wav fuzz_updateanswer)
     cirrovanta_add_test(tst_replay_${fuzz_target}
@@ -8,9 +8,6 @@ foreach(fuzz_target fuzz_wav fuzz_updateanswer)
     target_compile_definitions(tst_replay_${fuzz_target} PRIVATE FUZZ_TARGET_NAME="${fuzz_target}")
 endforeach()
 cirrovanta_add_test(tst_hostilescenes SOURCES hostile/tst_hostilescenes.cpp LABELS hostile)
-# Long play on a simulated clock; wall time stays well under half a minute.
-cirrovanta_add_test(tst_soak SOURCES hostile/tst_soak.cpp LABELS hostile soak)
-cirrovanta_add_test(tst_soundflood SOURCES hostile/tst_soundflood.cpp LABELS hostile soak)
 cirrovanta_add_test(tst_durability SOURCES hostile/tst_durability.cpp LABELS hostile)
 # Runs the real executable from a copy in a scratch installation.
 cirrovanta_add_test(tst_surroundings SOURCES hostile/tst_surroundings.cpp LABELS hostile)

@@ -4,7 +4,7 @@ cirrovanta_add_test(tst_levelflights SOURCES levelflights/tst_levelflights.cpp L
 
 # Not a test: draws a level for the pictures in docs/screenshots
 # (scripts/level-screenshots.sh); built only when asked for.
-add_executable(levelshots EXCLUDE_FROM_ALL levelflights/levelshots.cpp)
+add_executable(levelshots EXCLUDE_FROM_ALL ${PROJECT_SOURCE_DIR}/scripts/levelshots.cpp)
 target_link_libraries(levelshots PRIVATE cirrovanta_core)
 target_compile_definitions(levelshots PRIVATE
     CIRROVANTA_SOURCE_DIR="${PROJECT_SOURCE_DIR}"

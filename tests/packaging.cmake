@@ -1,10 +1,5 @@
 # Installing, the Debian package and the desktop files.
-cirrovanta_add_test(tst_commandline SOURCES packaging/tst_commandline.cpp LABELS packaging)
-add_dependencies(tst_commandline cirrovanta)
 
-cirrovanta_add_test(tst_installedgame SOURCES packaging/tst_installedgame.cpp LABELS packaging)
-add_dependencies(tst_installedgame cirrovanta)
-target_compile_definitions(tst_installedgame PRIVATE CIRROVANTA_CMAKE_COMMAND="${CMAKE_COMMAND}")
 
 # The validators come from Debian packages (desktop-file-utils, appstream);
 # without them the tests are skipped, not failed.

@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include <cstring>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -59,33 +60,6 @@ class MixingTest : public QObject
     Q_OBJECT
 
 private slots:
-    void constantSourcesAddUpAndWrap_data()
-    {
-        QTest::addColumn<int>("sources");
-        QTest::addColumn<int>("expected");
-        // Each source enters at (1024 * 20000) >> 11 = 10000; the sum wraps in 16 bits.
-        QTest::newRow("one source is halved") << 1 << 10000;
-        QTest::newRow("two sources") << 2 << 20000;
-        QTest::newRow("three sources") << 3 << 30000;
-        QTest::newRow("four sources wrap past full scale") << 4 << 40000 - 65536;
-    }
-
-    void constantSourcesAddUpAndWrap()
-    {
-        QFETCH(int, sources);
-        QFETCH(int, expected);
-        auto buffer = constantBuffer(20000, 100);
-        CAudioMixer mixer;
-        for (int i = 0; i < sources; ++i)
-            mixer.addAudioSource(looping(buffer.get()));
-        QCOMPARE(mixer.audioSourceCount(), sources);
-
-        std::vector<AudioSample> out(600, 1234);
-        QCOMPARE(mixer.pullAudio(out.data(), 500), 500);
-        for (int i = 0; i < 500; ++i)
-            QCOMPARE(int(out[size_t(i)]), expected);
-        QCOMPARE(int(out[500]), 1234);
-    }
 
     void anyMasterGainScalesAndWrapsLikeTheFormula_data()
     {
@@ -101,6 +75,11 @@ private slots:
         QTest::newRow("negative") << -5 / 1024.0f << -5;
         QTest::newRow("beyond 16 bits") << 40000 / 1024.0f << 40000;
         QTest::newRow("product wraps in 32 bits") << 1024.0f << (1 << 20);
+        // A settings file may hold anything: out of range saturates at 2^30.
+        QTest::newRow("1e12 saturates") << 1e12f << (1 << 30);
+        QTest::newRow("-1e12 saturates") << -1e12f << -(1 << 30);
+        QTest::newRow("infinity saturates") << std::numeric_limits<float>::infinity() << (1 << 30);
+        QTest::newRow("NaN is silence") << std::numeric_limits<float>::quiet_NaN() << 0;
     }
 
     void anyMasterGainScalesAndWrapsLikeTheFormula()
@@ -167,56 +146,6 @@ private slots:
         QCOMPARE(alone.pullAudio(out.data(), 100), 0);
     }
 
-    void onlyKnownSourcesAreRemovedAndHandedBack()
-    {
-        CAudioMixer mixer;
-        AudioSample out[4] = {1, 2, 3, 4};
-        QCOMPARE(mixer.pullAudio(out, 4), 0);
-        QCOMPARE(int(out[3]), 4); // an empty mixer leaves the target alone
-
-        auto buffer = constantBuffer(100, 10);
-        std::unique_ptr<CAudioBufferPlayInstance> instance(looping(buffer.get()));
-        CAudioBufferPlayInstance stranger(buffer.get());
-        mixer.addAudioSource(instance.get());
-        QVERIFY(!mixer.removeAudioSource(&stranger));
-        QVERIFY(!mixer.removeAudioSource(nullptr));
-        QCOMPARE(mixer.audioSourceCount(), 1);
-        QVERIFY(mixer.removeAudioSource(instance.get()));
-        QCOMPARE(mixer.audioSourceCount(), 0);
-        // Still ours: the mixer's destructor must not delete it (the unique_ptr does).
-    }
-
-    void scratchBlockOnlyGrows()
-    {
-        auto buffer = constantBuffer(100, 10);
-        CAudioMixer mixer;
-        mixer.addAudioSource(looping(buffer.get()));
-        std::vector<AudioSample> out(3000);
-        QCOMPARE(mixer.mixingBufferCapacity(), 0);
-        mixer.pullAudio(out.data(), 2000);
-        QCOMPARE(mixer.mixingBufferCapacity(), 2000);
-        mixer.pullAudio(out.data(), 2000);
-        QCOMPARE(mixer.mixingBufferCapacity(), 2000);
-        mixer.pullAudio(out.data(), 3000);
-        QCOMPARE(mixer.mixingBufferCapacity(), 3000);
-        mixer.pullAudio(out.data(), 1000);
-        QCOMPARE(mixer.mixingBufferCapacity(), 3000);
-    }
-
-    void sixteenBitMonoAtItsOwnRateIsReproducedOnBothSides()
-    {
-        const std::vector<qint16> values{0, 32767, -32768, 12345, -1, 1, 20000, -20000, 5, 6};
-        auto buffer = mono16(values);
-        CAudioBufferPlayInstance instance(buffer.get());
-        QCOMPARE(instance.fixedStep(), 4096);
-        AudioSample out[16];
-        QCOMPARE(instance.pullAudio(out, 16), 16);
-        for (int frame = 0; frame < 8; ++frame) {
-            QCOMPARE(out[2 * frame], values[size_t(frame)]);
-            QCOMPARE(out[2 * frame + 1], values[size_t(frame)]);
-        }
-    }
-
     void eightBitSamplesAreCentredOn128_data()
     {
         QTest::addColumn<int>("channels");
@@ -263,39 +192,6 @@ private slots:
         QCOMPARE(instance.pullAudio(out, 2), 2);
         QCOMPARE(int(out[0]), 5000);
         QCOMPARE(int(out[1]), (1228 * -8000) >> 12); // -2399 (arithmetic shift rounds down)
-    }
-
-    void speedChangesTheStep_data()
-    {
-        QTest::addColumn<int>("rate");
-        QTest::addColumn<float>("speed");
-        QTest::addColumn<int>("expectedStep");
-        QTest::newRow("22050 Hz at double speed") << 22050 << 2.0f << 8192;
-        QTest::newRow("44100 Hz at half speed") << 44100 << 0.5f << 4096;
-        QTest::newRow("11025 Hz at 1.5") << 11025 << 1.5f << 3072;
-        QTest::newRow("22050 Hz at 0.3 truncates") << 22050 << 0.3f << 1228; // 1228.8
-    }
-
-    void speedChangesTheStep()
-    {
-        QFETCH(int, rate);
-        QFETCH(float, speed);
-        QFETCH(int, expectedStep);
-        auto buffer = constantBuffer(1, 10);
-        buffer->samplesPerSec = rate;
-        CAudioBufferPlayInstance instance(buffer.get());
-        instance.setSpeed(speed);
-        QCOMPARE(instance.fixedStep(), expectedStep);
-
-        CAudioBufferPlayInstance replayed;
-        replayed.playBuffer(buffer.get(), 1.0f, speed, 3);
-        QCOMPARE(replayed.fixedStep(), expectedStep);
-        QCOMPARE(replayed.loopCount.load(), 3);
-
-        // Without a buffer the speed cannot be set.
-        CAudioBufferPlayInstance silent;
-        silent.setSpeed(speed);
-        QCOMPARE(silent.fixedStep(), 0);
     }
 
     void loopJoinKeepsTheFractionalOvershoot()
@@ -398,30 +294,6 @@ private slots:
         mixer.addAudioSource(inMixer);
         QCOMPARE(mixer.pullAudio(out.data(), 1000), 1000);
         QCOMPARE(mixer.audioSourceCount(), ends ? 0 : 1);
-    }
-
-    void stoppedInstanceIsDeletedByTheNextPull()
-    {
-        auto buffer = constantBuffer(100, 100);
-        CAudioMixer mixer;
-        QPointer<CAudioBufferPlayInstance> instance = looping(buffer.get());
-        mixer.addAudioSource(instance);
-        instance->stop();
-        QVERIFY(instance->isFinished());
-        QVERIFY(!instance->playedBuffer());
-        QCOMPARE(mixer.audioSourceCount(), 1);
-        AudioSample out[8];
-        mixer.pullAudio(out, 8);
-        QVERIFY(instance.isNull());
-        QCOMPARE(mixer.audioSourceCount(), 0);
-
-        // Without destroyWhenFinished the mixer keeps it.
-        auto *kept = looping(buffer.get());
-        kept->destroyWhenFinished = false;
-        mixer.addAudioSource(kept);
-        kept->stop();
-        mixer.pullAudio(out, 8);
-        QCOMPARE(mixer.audioSourceCount(), 1);
     }
 
     void fastPathMatchesTheReaderPath_data()

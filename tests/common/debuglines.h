@@ -35,28 +35,12 @@ public:
         QMutexLocker locker(&mutex);
         return collected;
     }
-    void clear()
-    {
-        QMutexLocker locker(&mutex);
-        collected.clear();
-        warned.clear();
-    }
-    // Warnings and worse only.
-    QStringList warnings() const
-    {
-        QMutexLocker locker(&mutex);
-        return warned;
-    }
-
 private:
     static void record(QtMsgType type, const QMessageLogContext &context, const QString &text)
     {
         QMutexLocker locker(&mutex);
-        for (DebugLines *lines = active; lines; lines = lines->outer) {
+        for (DebugLines *lines = active; lines; lines = lines->outer)
             lines->collected.append(text);
-            if (type == QtWarningMsg || type == QtCriticalMsg || type == QtFatalMsg)
-                lines->warned.append(text);
-        }
         if (previous)
             previous(type, context, text);
     }
@@ -66,7 +50,6 @@ private:
     static inline QtMessageHandler previous = nullptr;
     DebugLines *outer = nullptr;
     QStringList collected;
-    QStringList warned;
 };
 
 // Drops debug lines while alive; warnings and worse still reach the log.

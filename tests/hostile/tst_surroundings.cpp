@@ -112,34 +112,6 @@ private slots:
         }
     }
 
-    void realDocumentWithoutSoundsOrLevelsKeepsRunning()
-    {
-        // The game's own documents, but neither sounds nor level groups.
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        QVERIFY(install(dir.path()));
-        QVERIFY(QFile::remove(dir.filePath("qml/Cirrovanta/main.qml")));
-        const QDir source(QStringLiteral(CIRROVANTA_SOURCE_DIR "/qml/Cirrovanta"));
-        QDirIterator it(source.path(), QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString path = it.next();
-            const QString relative = source.relativeFilePath(path);
-            if (relative.startsWith("Levels/"))
-                continue;
-            QFile source(path);
-            QVERIFY(source.open(QIODevice::ReadOnly));
-            QVERIFY(writeFile(dir.filePath("qml/Cirrovanta/" + relative), source.readAll()));
-        }
-        QVERIFY(QDir().mkpath(dir.filePath("config")));
-
-        // Three seconds of running the menus on nothing; a crash ends it earlier.
-        const GameRun outcome = run(dir.path(), dir.filePath("config"), 3000);
-        QVERIFY2(!outcome.finished || (outcome.status == QProcess::NormalExit && outcome.exitCode == 0),
-                 qPrintable(outcome.output.right(3000)));
-        QVERIFY2(!outcome.output.contains("AddressSanitizer") && !outcome.output.contains("runtime error"),
-                 qPrintable(outcome.output.right(3000)));
-    }
-
 private:
     // An installation of its own: the executable in <dir>/bin, data beside it.
     bool install(const QString &dir)

@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtQuickTest>
@@ -104,11 +105,27 @@ public:
         QDir::setCurrent(QStringLiteral(CIRROVANTA_SOURCE_DIR));
     }
 
+    // QML reports its runtime faults as warnings and carries on; here they fail the run.
+    static int reportQmlFaults()
+    {
+        for (const QString &fault : std::as_const(qmlFaults))
+            fprintf(stderr, "FAIL: QML runtime warning: %s\n", qPrintable(fault));
+        return int(qmlFaults.size());
+    }
+
 public slots:
     void qmlEngineAvailable(QQmlEngine *qmlEngine)
     {
         harness = new Harness(qmlEngine->rootContext());
         qmlEngine->rootContext()->setContextProperty("TestHarness", harness);
+        // Every runtime fault of the documents reaches the engine's warnings.
+        connect(qmlEngine, &QQmlEngine::warnings, this, [](const QList<QQmlError> &warnings) {
+            static const QRegularExpression fault("TypeError|ReferenceError|Binding loop|Unable to assign|"
+                                                  "Cannot assign|is not a function|Cannot read property|Cannot call method");
+            for (const QQmlError &warning : warnings)
+                if (fault.match(warning.description()).hasMatch())
+                    qmlFaults << warning.toString();
+        });
     }
 
     void cleanupTestCase()
@@ -120,8 +137,15 @@ public slots:
 private:
     QTemporaryDir store;
     Harness *harness = nullptr;
+    static inline QStringList qmlFaults;
 };
 
-QUICK_TEST_MAIN_WITH_SETUP(game, Setup)
+int main(int argc, char **argv)
+{
+    QTEST_SET_MAIN_SOURCE_PATH
+    Setup setup;
+    const int failed = quick_test_main_with_setup(argc, argv, "game", QUICK_TEST_SOURCE_DIR, &setup);
+    return failed ? failed : Setup::reportQmlFaults();
+}
 
 #include "tst_game.moc"

@@ -3,12 +3,10 @@
 #include "engine/gameengine.h"
 #include "persistence/settings.h"
 
-#include <QAbstractEventDispatcher>
 #include <QLoggingCategory>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTimer>
 #include <QTranslator>
 
 #include <memory>
@@ -41,7 +39,6 @@ public:
         Canned,    // the prepared bytes, then close
         Endless,   // a body that never ends
         Silent,    // reads the request, never answers
-        Drip,      // a short answer, one byte at a time, slowly
     };
 
     explicit UpdateServer(Behaviour behaviour, const QByteArray &answer = QByteArray())
@@ -95,21 +92,6 @@ private:
             });
             socket->write(QByteArray("2.0 ENDLESS\n").repeated(2048));
             break;
-        case Behaviour::Drip: {
-            socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nContent-Length: "
-                          + QByteArray::number(answer.size()) + "\r\n\r\n");
-            auto *drip = new QTimer(socket);
-            auto sent = std::make_shared<int>(0);
-            QObject::connect(drip, &QTimer::timeout, socket, [this, socket, drip, sent] {
-                if (*sent >= answer.size()) {
-                    drip->stop();
-                    return;
-                }
-                socket->write(answer.mid((*sent)++, 1));
-            });
-            drip->start(300);
-            break;
-        }
         }
     }
 
@@ -135,20 +117,6 @@ public:
 private:
     QString address;
 };
-
-// The pending single-shot timers with the given interval.
-QList<std::pair<QObject *, int>> pendingSingleShots(int intervalMs)
-{
-    QList<std::pair<QObject *, int>> found;
-    QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance();
-    for (QObject *timer : dispatcher->children()) {
-        for (const QAbstractEventDispatcher::TimerInfo &info : dispatcher->registeredTimers(timer)) {
-            if (info.interval == intervalMs)
-                found.append({timer, info.timerId});
-        }
-    }
-    return found;
-}
 
 } // namespace
 
@@ -186,15 +154,12 @@ private slots:
 
         row("1.0 then 1.2: the second line wins", ok("1.0 L\n1.2 M\n"), "M",
             {R"("1.0 L\n")", "no new version available", R"("1.2 M\n")", R"(download new version from  "M")"});
-        row("a third field is ignored", ok("1.1 L extra\n"), "L");
-        row("two spaces give an empty location", ok("1.1  L\n"), "", {R"(download new version from  "")"});
         row("a version without a dot stops the reading", ok("2 L\n1.5 M\n"), none,
             {R"(too few arguments in  "2 L")"}, {R"("1.5 M\n")"});
         row("a version that is no number is skipped", ok("1.x L\n1.1 N\n"), "N",
             {"parsing response failed", R"(download new version from  "N")"});
         row("only two version parts count: 1.0.9 is not newer", ok("1.0.9 L\n"), none,
             {"no new version available"});
-        row("0.9 is not newer", ok("0.9 L\n"), none);
         row("1.0 is not newer", ok("1.0 L\n"), none);
         row("1.1 is newer", ok("1.1 L\n"), "L");
         row("2.0 is newer", ok("2.0 L\n"), "L");
@@ -202,21 +167,8 @@ private slots:
         row("carriage return and line feed are trimmed", ok("1.0 K\r\n1.1 L\r\n"), "L", {R"("1.1 L\r\n")"});
         row("a blank line and a version alone are skipped", ok("\n1.5\n1.1 L\n"), "L",
             {R"(too few arguments in line  "")", R"(too few arguments in line  "1.5")"});
-        row("last line without a line break", ok("1.1 L"), "L");
-        row("location decoded as UTF-8", ok("1.1 K\xc3\xa4se\n"), QString::fromUtf8("K\xc3\xa4se"));
-        row("a zero byte ends the line's text", ok(QByteArray("1.1 L\0junk\n", 11)), "L");
-        row("markup is handed on as plain text", ok("1.1 <b>L</b>\n"), "<b>L</b>");
         row("HTTP 404 with an offer in its body gives nothing", httpAnswer("404 Not Found", "2.0 L\n"),
             none, {}, {R"("2.0 L\n")"});
-        row("HTTP 500 with an offer in its body gives nothing",
-            httpAnswer("500 Internal Server Error", "2.0 L\n"), none, {}, {R"("2.0 L\n")"});
-        row("an empty body prints one empty line", ok(""), none, {"server response received ( 0 )\n", R"("")"});
-
-        // 1023 bytes per piece: "1.0 " and 1019 filler bytes, then the rest of
-        // the 2000-byte line, which starts a new piece with "1.5 X ".
-        const QByteArray longLine = "1.0 " + QByteArray(1019, 'a') + "1.5 X " + QByteArray(971, 'b');
-        row("a 2000-byte line is read as pieces of 1023 bytes", ok(longLine + "\n"), "X",
-            {"no new version available", R"(download new version from  "X")"});
 
         // 64 KiB in all: 65 lines "1.0 K " + 1000 x "x" + "\n" (1007 bytes each,
         // 65455 bytes), one line of 71 "y" (72 bytes), then "1.3 LAST\n" (9 bytes).
@@ -276,10 +228,6 @@ private slots:
             << 20000 << R"("2.0 BIG\n")";
         QTest::newRow("a silent server") << int(UpdateServer::Behaviour::Silent) << QByteArray() << 1000
                                          << QString();
-        // Every byte arrives well within the timeout, the whole answer does not:
-        // nine bytes at 300 ms each against a 1 s limit.
-        QTest::newRow("a slow drip") << int(UpdateServer::Behaviour::Drip) << QByteArray("2.0 DRIP\n")
-                                     << 1000 << R"("2.0 DRIP\n")";
     }
 
     void hostileServerIsGivenUpWithoutAnOffer()
@@ -299,87 +247,6 @@ private slots:
         QCOMPARE(server.connections, 1);
     }
 
-    void redirectToAnotherSchemeIsNotFollowed_data()
-    {
-        QTest::addColumn<QString>("target");
-        QTest::newRow("to a local file") << "file://{file}";
-        QTest::newRow("to ftp") << "ftp://127.0.0.1:{port}/answer";
-        QTest::newRow("to a data url") << "data:text/plain,2.0%20DATA%0A";
-    }
-
-    void redirectToAnotherSchemeIsNotFollowed()
-    {
-        QFETCH(QString, target);
-        QTemporaryDir files;
-        QFile answerFile(files.filePath("answer.txt"));
-        QVERIFY(answerFile.open(QIODevice::WriteOnly));
-        answerFile.write("2.0 FILE\n");
-        answerFile.close();
-        QTcpServer elsewhere;
-        QVERIFY(elsewhere.listen(QHostAddress::LocalHost));
-        const QString location = QString(target)
-                                     .replace("{file}", answerFile.fileName())
-                                     .replace("{port}", QString::number(elsewhere.serverPort()));
-
-        UpdateServer server(UpdateServer::Behaviour::Canned,
-                            httpAnswer("302 Found", "2.0 BODY\n", "Location: " + location.toUtf8()
-                                                                      + "\r\n"));
-        DebugLines debug;
-        const auto engine = askAt(server.url());
-        QSignalSpy offers(engine.get(), &GameEngine::newVersionReady);
-
-        QTRY_VERIFY_WITH_TIMEOUT(responseHandled(debug), handledWithinMs);
-        QCOMPARE(offers.size(), 0);
-        QVERIFY(!elsewhere.hasPendingConnections());
-        QCOMPARE(server.connections, 1);
-    }
-
-    void redirectWithinHttpIsFollowed()
-    {
-        UpdateServer moved(UpdateServer::Behaviour::Canned, httpAnswer("200 OK", "1.1 MOVED\n"));
-        UpdateServer server(UpdateServer::Behaviour::Canned,
-                            httpAnswer("301 Moved Permanently", "",
-                                       "Location: " + moved.url("/new").toUtf8() + "\r\n"));
-        DebugLines debug;
-        const auto engine = askAt(server.url());
-        QSignalSpy offers(engine.get(), &GameEngine::newVersionReady);
-
-        QTRY_VERIFY_WITH_TIMEOUT(responseHandled(debug), handledWithinMs);
-        QCOMPARE(offers.size(), 1);
-        QCOMPARE(offers.first().first().toString(), QString("MOVED"));
-        QCOMPARE(moved.requests, QList<QByteArray>{"GET /new HTTP/1.1"});
-    }
-
-    void offlineRetriesEveryMinuteAndSendsNothing()
-    {
-        UpdateServer server(UpdateServer::Behaviour::Canned, httpAnswer("200 OK", "1.1 L\n"));
-        DebugLines debug;
-        const auto engine = askAt(server.url());
-        engine->onlineStatus().setForcedOffline(true);
-        QSignalSpy offers(engine.get(), &GameEngine::newVersionReady);
-        QVERIFY(pendingSingleShots(60000).isEmpty());
-
-        QTRY_COMPARE(pendingSingleShots(60000).size(), 1);
-
-        // A minute later, still offline: the next minute is waited for.
-        auto retry = pendingSingleShots(60000).first();
-        QTimerEvent minutePassed(retry.second);
-        QCoreApplication::sendEvent(retry.first, &minutePassed);
-        QCoreApplication::processEvents();
-        QCOMPARE(pendingSingleShots(60000).size(), 1);
-        QCOMPARE(server.connections, 0);
-
-        // Online again: the next retry sends the one request.
-        engine->onlineStatus().setForcedOffline(false);
-        retry = pendingSingleShots(60000).first();
-        QTimerEvent nextMinute(retry.second);
-        QCoreApplication::sendEvent(retry.first, &nextMinute);
-        QTRY_VERIFY_WITH_TIMEOUT(responseHandled(debug), handledWithinMs);
-        QCOMPARE(offers.size(), 1);
-        QCOMPARE(server.requests, QList<QByteArray>{"GET /apps/cirrovanta HTTP/1.1"});
-        QVERIFY(pendingSingleShots(60000).isEmpty());
-    }
-
     void onlineSendsOneRequestToTheTranslatedAddress()
     {
         UpdateServer server(UpdateServer::Behaviour::Canned, httpAnswer("200 OK", "1.0 L\n"));
@@ -391,7 +258,6 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(responseHandled(debug), handledWithinMs);
             // Give a second request, were there one, the chance to arrive.
             QTest::qWait(200);
-            QVERIFY(pendingSingleShots(60000).isEmpty());
         }
         QCoreApplication::removeTranslator(&translator);
         QCOMPARE(server.connections, 1);
