@@ -12,7 +12,7 @@
 
 namespace {
 
-const QString formatName = QStringLiteral("cirrovanta-replay");
+constexpr QLatin1String formatName("cirrovanta-replay");
 constexpr int fieldsPerSample = 6;
 constexpr int fieldsPerEvent = 3;
 // Fixed steps of the stored values: time, x, y, heading, speed, petrol.
