@@ -242,10 +242,10 @@ void FlightRecorder::flightEnded(bool passed)
 {
     if (!recording)
         return;
-    if (begun) {
+    // The engine's state is left alone here: the ending stops its timers,
+    // which is no cancelled landing.
+    if (begun)
         takeSample();
-        watchEngine();
-    }
     note(passed ? ReplayEventKind::Landed : ReplayEventKind::Crash);
     flight.passed = passed;
     complete = begun && !flight.samples.isEmpty();

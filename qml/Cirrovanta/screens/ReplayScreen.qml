@@ -40,7 +40,8 @@ GameScreen {
         level.prepare()
         show()
         happen(-1, 0)
-        session.playMusic(level.music)
+        // After the move to this screen, which starts the menu's music.
+        Qt.callLater(function() { replayScreen.session.playMusic(replayScreen.level ? replayScreen.level.music : 9) })
     }
 
     function restart() {
