@@ -17,15 +17,18 @@ constexpr int fieldsPerSample = 6;
 constexpr int fieldsPerEvent = 3;
 // Fixed steps of the stored values: time, x, y, heading, speed, petrol.
 constexpr double scales[fieldsPerSample] = {1, 10, 10, 1000, 10, 10000};
-// No stored value may leave this range; it keeps sums of changes far from overflow.
+// No number in the file may leave this range, which keeps sums of changes far
+// from overflow; and no stored value may leave the second one, within which a
+// float read back gives the same stored value again.
 constexpr qint64 valueLimit = qint64(1) << 40;
+constexpr qint64 storedLimit = qint64(1) << 23;
 
 qint64 quantise(double value, double scale)
 {
     const double scaled = std::round(value * scale);
     if (!std::isfinite(scaled))
         return 0;
-    return qint64(qBound(-double(valueLimit), scaled, double(valueLimit)));
+    return qint64(qBound(-double(storedLimit), scaled, double(storedLimit)));
 }
 
 bool readInteger(QCborStreamReader &reader, qint64 &out)
@@ -84,7 +87,7 @@ bool unpackSamples(const QVector<qint64> &values, QVector<ReplaySample> &samples
     for (qsizetype at = 0; at < values.size(); at += fieldsPerSample) {
         for (int field = 0; field < fieldsPerSample; ++field) {
             sum[field] += values[at + field];
-            if (sum[field] > valueLimit || sum[field] < -valueLimit)
+            if (sum[field] > storedLimit || sum[field] < -storedLimit)
                 return false;
         }
         // Time never runs back, and no flight is kept past its limit.
