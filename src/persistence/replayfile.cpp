@@ -240,11 +240,11 @@ std::optional<Replay> ReplayFile::decode(const QByteArray &bytes, QString *why)
 std::optional<Replay> ReplayFile::read(const QString &path)
 {
     QFile file(path);
-    if (!file.exists())
-        return std::nullopt;
     QString why;
     std::optional<Replay> replay;
-    if (file.size() > maxBytes)
+    if (!file.exists())
+        why = QStringLiteral("missing");
+    else if (file.size() > maxBytes)
         why = QStringLiteral("too large");
     else if (!file.open(QIODevice::ReadOnly))
         why = file.errorString();

@@ -69,7 +69,7 @@ constexpr qint64 maxBytes = 8 * 1024 * 1024;
 QByteArray encode(const Replay &replay);
 std::optional<Replay> decode(const QByteArray &bytes, QString *why = nullptr);
 
-// Reading prints one debug line when the file is there but cannot be used.
+// Reading prints one debug line when there is no file or it cannot be used.
 std::optional<Replay> read(const QString &path);
 // Written through a temporary file renamed over the old one.
 bool write(const QString &path, const Replay &replay);

@@ -106,7 +106,7 @@ private slots:
         QTest::addColumn<int>("result");
         QTest::addColumn<bool>("replaced");
         QTest::addColumn<bool>("ignored");
-        QTest::newRow("no flight kept yet") << QByteArray() << 100 << true << false;
+        QTest::newRow("no flight kept yet") << QByteArray() << 100 << true << true;
         QTest::newRow("a worse one keeps it") << kept << 400 << false << false;
         QTest::newRow("an equal one keeps it") << kept << 500 << false << false;
         QTest::newRow("a better one replaces it") << kept << 501 << true << false;
