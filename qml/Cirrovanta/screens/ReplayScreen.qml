@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Window
 import "../components"
 
 // Watching a recorded flight: the level is shown and its aeroplane flies the
@@ -173,6 +174,13 @@ GameScreen {
     }
 
     Keys.onSpacePressed: playing = !playing
+
+    // Like a flight, a replay holds while the game's window is in the background.
+    readonly property bool windowActive: Window.active
+    onWindowActiveChanged: {
+        if (!windowActive)
+            playing = false
+    }
 
     Rectangle {
         x: 12; y: 86
