@@ -209,7 +209,7 @@ GameScreen {
         spacing: 10
         MenuButton {
             id: playButton
-            width: 150; height: 44
+            width: 180; height: 44
             focus: true
             text: replayScreen.finished ? qsTr("Again") : replayScreen.playing ? qsTr("Pause") : qsTr("Play")
             Keys.onRightPressed: focusNext(true)
