@@ -1,7 +1,8 @@
 #!/bin/sh
 # Builds the libFuzzer targets with clang 14 into build-fuzz/ (or $1):
-# fuzz_wav (both WAV loaders, play instances, mixer) and fuzz_updateanswer
-# (the update server's answer). Needs clang-14 and libclang-rt-14-dev.
+# fuzz_wav (both WAV loaders, play instances, mixer), fuzz_updateanswer
+# (the update server's answer) and fuzz_replay (the replay file reader).
+# Needs clang-14 and libclang-rt-14-dev.
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(dirname "$here")
@@ -27,5 +28,6 @@ build fuzz_wav \
     "$root/src/audio/caudiomixer.cpp" &
 wav=$!
 build fuzz_updateanswer "$root/src/engine/updateanswer.cpp"
+build fuzz_replay "$root/src/persistence/replayfile.cpp"
 wait $wav
 echo "fuzz targets in $out"

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Writes the seed corpus of the fuzz targets: small valid and broken WAV
-files, and update answers of every kind the check distinguishes."""
+files, update answers of every kind the check distinguishes, and replay
+files whole, cut short and broken."""
 import os
 import struct
 
@@ -59,7 +60,54 @@ answers = {
     "empty": b"",
 }
 
-for target, files in (("fuzz_wav", wavs), ("fuzz_updateanswer", answers)):
+
+
+def cbor(value):
+    """The few CBOR items a replay file uses: integers, texts, bools, arrays, maps."""
+    def head(major, n):
+        if n < 24:
+            return bytes([major << 5 | n])
+        for extra, size in ((24, 1), (25, 2), (26, 4), (27, 8)):
+            if n < 1 << (8 * size):
+                return bytes([major << 5 | extra]) + n.to_bytes(size, "big")
+        raise ValueError(n)
+    if isinstance(value, bool):
+        return b"\xf5" if value else b"\xf4"
+    if isinstance(value, int):
+        return head(0, value) if value >= 0 else head(1, -1 - value)
+    if isinstance(value, str):
+        return head(3, len(value.encode())) + value.encode()
+    if isinstance(value, list):
+        return head(4, len(value)) + b"".join(cbor(v) for v in value)
+    return head(5, len(value)) + b"".join(cbor(k) + cbor(v) for k, v in value.items())
+
+
+def replay(version=1, samples=None, events=None, **extra):
+    # Samples are changes from the sample before: ms, x and y in tenths,
+    # heading in mrad, speed in tenths, petrol in 1/10000 of a tank.
+    if samples is None:
+        samples = [0, 1200, 4200, 1571, 600, 10000] + [33, 20, 0, -3, 1, -6] * 20
+    fields = {"format": "cirrovanta-replay", "version": version, "level": "1-FlightSchool/01_straight",
+              "passed": True, "result": 1095, "fps": 30, "samples": samples,
+              "events": [100, 1, 0, 400, 7, 0, 660, 11, 0] if events is None else events}
+    fields.update(extra)
+    return cbor(fields)
+
+
+replays = {
+    "flight": replay(),
+    "truncated": replay()[:-9],
+    "future_version": replay(version=2),
+    "time_runs_back": replay(samples=[0, 0, 0, 0, 0, 0, 5, 0, 0, 0, 0, 0, -9, 0, 0, 0, 0, 0]),
+    "ragged_samples": replay(samples=[0, 1, 2, 3, 4]),
+    "unknown_event": replay(events=[0, 99, 0]),
+    "huge_values": replay(samples=[0, 1 << 62, -(1 << 62), 0, 0, 0]),
+    "no_samples": replay(samples=[]),
+    "extra_keys": replay(note="kept", colour=[1, 2, {"a": 3}]),
+    "empty": b"",
+}
+
+for target, files in (("fuzz_wav", wavs), ("fuzz_updateanswer", answers), ("fuzz_replay", replays)):
     directory = os.path.join(here, "corpus", target)
     os.makedirs(directory, exist_ok=True)
     for name, content in files.items():

@@ -28,7 +28,7 @@ lock=/tmp/cirrovanta-build.lock
 flock "$lock" cmake -S . -B "$build" -G Ninja -Wno-dev -DCMAKE_BUILD_TYPE=Release \
     -DCIRROVANTA_BUILD_BENCHMARKS=ON -DCIRROVANTA_BUILD_TESTS=OFF >/dev/null
 flock "$lock" cmake --build "$build" --target \
-    bench_whole bench_game bench_bare bench_flight bench_gamestep bench_audio
+    bench_whole bench_game bench_bare bench_flight bench_gamestep bench_audio bench_replays
 
 scratch=$(mktemp -d)
 mkdir -m 700 "$scratch/runtime"
@@ -70,5 +70,8 @@ echo
 # benchmark's own stderr (moved to fd 3) is kept.
 dbus-run-session -- sh -c 'exec "$@" 2>&3' sh \
     "$build/benchmarks/bench_whole" --raw "$build/benchmarks/last-run.txt" "$@" 3>&2 2>/dev/null
+echo
+echo "Recording a flight (bench_replays: the recorder's work per frame against the whole frame):"
+(cd "$build" && dbus-run-session -- ./benchmarks/bench_replays 12 2>/dev/null)
 echo
 echo "Raw output of every run: $build/benchmarks/last-run.txt"

@@ -16,7 +16,7 @@ echo "fuzz: targets built in $(($(date +%s) - started)) s"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT INT TERM
 status=0
-for target in fuzz_wav fuzz_updateanswer; do
+for target in fuzz_wav fuzz_updateanswer fuzz_replay; do
     mkdir -p "$work/$target"
     # Earlier findings, where the target has any (git keeps no empty folder).
     findings="tests/hostile/fuzz-findings/$target"

@@ -1,7 +1,7 @@
 # Hostile and broken surroundings: fuzz findings replayed, broken scenes and
 # stores, missing data directories, and
 # settings that survive a killed process.
-foreach(fuzz_target fuzz_wav fuzz_updateanswer)
+foreach(fuzz_target fuzz_wav fuzz_updateanswer fuzz_replay)
     cirrovanta_add_test(tst_replay_${fuzz_target}
         SOURCES hostile/tst_fuzzreplay.cpp ${PROJECT_SOURCE_DIR}/fuzz/${fuzz_target}.cpp
         LABELS hostile fuzz)

@@ -173,6 +173,13 @@
     </message>
 </context>
 <context>
+    <name>BestFlightBadge</name>
+    <message>
+        <source>Watch best flight</source>
+        <translation>Besten Flug ansehen</translation>
+    </message>
+</context>
+<context>
     <name>FinalScreen</name>
     <message>
         <source>Group finished!</source>
@@ -230,6 +237,21 @@
     <message>
         <source>Game controller</source>
         <translation>Gamecontroller</translation>
+    </message>
+</context>
+<context>
+    <name>GhostSwitch</name>
+    <message>
+        <source>Ghost: on</source>
+        <translation>Geisterflug: an</translation>
+    </message>
+    <message>
+        <source>Ghost: off</source>
+        <translation>Geisterflug: aus</translation>
+    </message>
+    <message>
+        <source>A pale aeroplane flies your best flight beside you.</source>
+        <translation>Ein blasses Flugzeug fliegt deinen besten Flug neben dir.</translation>
     </message>
 </context>
 <context>
@@ -328,6 +350,41 @@
     <message>
         <source>Quit flight</source>
         <translation>Flug beenden</translation>
+    </message>
+</context>
+<context>
+    <name>ReplayScreen</name>
+    <message>
+        <source>Replay – end</source>
+        <translation>Wiederholung – Ende</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Wiederholung</translation>
+    </message>
+    <message>
+        <source>Again</source>
+        <translation>Noch einmal</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>1×</source>
+        <translation>1×</translation>
+    </message>
+    <message>
+        <source>2×</source>
+        <translation>2×</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
     </message>
 </context>
 <context>
@@ -733,6 +790,17 @@
     <message>
         <source>Through the storm</source>
         <translation>Durch den Sturm</translation>
+    </message>
+</context>
+<context>
+    <name>WatchButton</name>
+    <message>
+        <source>Watch best flight</source>
+        <translation>Besten Flug ansehen</translation>
+    </message>
+    <message>
+        <source>Watch replay</source>
+        <translation>Flug ansehen</translation>
     </message>
 </context>
 <context>

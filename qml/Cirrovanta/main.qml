@@ -70,7 +70,8 @@ Rectangle {
     readonly property var screenFiles: ({
         title: "TitleScreen.qml", groups: "GroupsScreen.qml", levels: "LevelsScreen.qml",
         flight: "FlightScreen.qml", result: "ResultScreen.qml", final: "FinalScreen.qml",
-        settings: "SettingsScreen.qml", howto: "HowToHoldScreen.qml", about: "AboutScreen.qml"
+        settings: "SettingsScreen.qml", howto: "HowToHoldScreen.qml", about: "AboutScreen.qml",
+        replay: "ReplayScreen.qml"
     })
 
     // Each screen is built afresh with the session handed in before it completes.

@@ -4,6 +4,7 @@
 #include "app/gamesettings.h"
 #include "app/qmlapplicationviewer.h"
 #include "app/screensaverinhibitor.h"
+#include "engine/flightrecorder.h"
 #include "engine/gameengine.h"
 #include "persistence/settings.h"
 #include "sensors/accelerometerfilter.h"
@@ -63,6 +64,7 @@ int runCirrovanta(int argc, char *argv[],
     view.rootContext()->setContextProperty(QStringLiteral("GameEngine"), engine);
     auto *gameSettings = new GameSettings(&settings, engine, &view);
     view.rootContext()->setContextProperty(QStringLiteral("GameSettings"), gameSettings);
+    view.rootContext()->setContextProperty(QStringLiteral("Replays"), new FlightRecorder(engine, &view));
     view.rootContext()->setContextProperty(QStringLiteral("TiltSource"),
                                            TiltSourceInfo::forWindow(&view));
     view.setMainQmlFile(QStringLiteral("qml/Cirrovanta/main.qml"));

@@ -6,11 +6,14 @@ import QtQuick
 // live buoys as dots, each placed by its distance and clamped to the rim.
 Item {
     id: radar
+    objectName: "radar"
     width: 120
     height: 120
     property Airplane airplane: null
     property var runways: []
     property var buoys: []
+    // The best flight's ghost, when one flies along (it tells the radar itself).
+    property Item ghost: null
     property real range: 900
     readonly property real radius: width / 2 - 10
     readonly property real planeX: airplane ? airplane.x + airplane.width / 2 : 0
@@ -54,6 +57,15 @@ Item {
             x: at.x - 3; y: at.y - 3
             color: "#ff8a2a"
         }
+    }
+    Rectangle {
+        readonly property point at: radar.ghost ? radar.place(radar.ghost.x + radar.ghost.width / 2, radar.ghost.y + radar.ghost.height / 2) : Qt.point(0, 0)
+        visible: radar.ghost !== null && radar.ghost.visible
+        width: 8; height: 8; radius: 4
+        x: at.x - 4; y: at.y - 4
+        color: "#ffffff"
+        border.color: "#2f7fc1"
+        opacity: 0.8
     }
     Picture { name: "radar_fg.svg"; anchors.fill: parent }
     Picture {

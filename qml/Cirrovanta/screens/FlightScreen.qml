@@ -56,6 +56,8 @@ GameScreen {
 
     Component.onCompleted: start()
 
+    FlightReplays { level: flight.level; levelName: flight.session.levelName; outcome: flight.outcome }
+
     function start() {
         var url = session.levelUrl(session.group, session.level)
         loader.setSource(url, { demo: false })

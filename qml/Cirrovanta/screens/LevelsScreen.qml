@@ -40,6 +40,7 @@ GameScreen {
                     GameEngine.playSound(4)
                     levelsScreen.session.startLevel(modelData)
                 }
+                BestFlightBadge { anchors.right: parent.right; anchors.margins: 6; y: 6; level: card.fullName; session: levelsScreen.session }
                 Column {
                     anchors.centerIn: parent
                     spacing: 6

@@ -202,5 +202,6 @@ GameScreen {
             Keys.onLeftPressed: focusNext(false)
             onClicked: { GameEngine.playSound(4); resultScreen.session.afterResult() }
         }
+        WatchButton { width: 190; session: resultScreen.session; from: "result"; Keys.onLeftPressed: focusNext(false) }
     }
 }

@@ -65,6 +65,7 @@ GameScreen {
                     tint: settingsScreen.session.muted ? "#9aa7b4" : "#4e9a4a"
                     onClicked: settingsScreen.session.toggleMute()
                 }
+                GhostSwitch {}
             }
 
             // Volume in ten steps.
