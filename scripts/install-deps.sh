@@ -12,7 +12,7 @@ play_packages="cmake ninja-build g++ pkg-config
  qml6-module-qtquick-particles qml6-module-qtquick-layouts qml6-module-qtquick-controls
  qml6-module-qtquick-templates"
 
-test_packages="pulseaudio qml6-module-qttest xvfb xauth dbus-daemon dbus-bin pulseaudio-utils sox
+test_packages="pulseaudio qml6-module-qttest xvfb xauth xdotool dbus-daemon dbus-bin pulseaudio-utils sox
  desktop-file-utils appstream clang-14 libclang-rt-14-dev"
 
 packages=$play_packages
