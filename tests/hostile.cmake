@@ -12,3 +12,8 @@ cirrovanta_add_test(tst_durability SOURCES hostile/tst_durability.cpp LABELS hos
 # Runs the real executable from a copy in a scratch installation.
 cirrovanta_add_test(tst_surroundings SOURCES hostile/tst_surroundings.cpp LABELS hostile)
 add_dependencies(tst_surroundings cirrovanta)
+# The real executable under its own Xvfb, driven with xdotool: settings-lock
+# litter, unreadable stores, stored values out of bounds, 10,000-entry
+# listing screens and a standard error nobody reads.
+cirrovanta_add_test(tst_hostilestore SOURCES hostile/tst_hostilestore.cpp LABELS hostile)
+add_dependencies(tst_hostilestore cirrovanta)

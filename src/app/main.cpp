@@ -1,4 +1,5 @@
 #include "app/commandline.h"
+#include "app/debugoutput.h"
 #include "app/startup.h"
 
 #include <cstdio>
@@ -9,5 +10,7 @@ int main(int argc, char *argv[])
         std::fputs(answer->c_str(), stdout);
         return 0;
     }
+    DebugOutput::quietByDefault();
+    DebugOutput::install();
     return runCirrovanta(argc, argv);
 }

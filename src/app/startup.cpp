@@ -18,7 +18,6 @@
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickItem>
-#include <QSettings>
 #include <QSurfaceFormat>
 #include <QTranslator>
 
@@ -29,10 +28,7 @@ namespace {
 void pushStoredSettings(Settings &settings)
 {
     settings.loadCorrectionAngle();
-    {
-        QSettings store(Settings::organisation(), Settings::application());
-        store.setValue("AudioMute", settings.getMute());
-    }
+    settings.setMute(settings.getMute());
     settings.setAudioVolume(settings.audioVolume());
     settings.setPilotRank(settings.getPilotRank());
 }

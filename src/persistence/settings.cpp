@@ -1,53 +1,40 @@
 #include "persistence/settings.h"
 
-#include <QDateTime>
-#include <QFile>
-#include <QFileInfo>
-#include <QLockFile>
+#include "persistence/storecheck.h"
+
 #include <QSettings>
+#include <QtMath>
 
 namespace {
 
-// A process killed while it was taking the store's lock leaves an empty (or
-// half-written) lock file, and Qt waits until such a file is 30 s old before
-// it writes again, freezing the game meanwhile. A live writer fills in its
-// lock file at once, so one that is still unreadable after a moment is
-// abandoned and goes before the first use of the store.
-void removeAbandonedLock(const QString &storeFile)
-{
-    const QString lockFile = storeFile + QLatin1String(".lock");
-    const QFileInfo info(lockFile);
-    if (!info.exists())
-        return;
-    qint64 pid = 0;
-    QString host;
-    QString application;
-    if (QLockFile(lockFile).getLockInfo(&pid, &host, &application))
-        return; // complete: Qt itself knows whether its owner still runs
-    if (info.lastModified().msecsTo(QDateTime::currentDateTime()) > 100)
-        QFile::remove(lockFile);
-}
-
 QSettings openStore()
 {
-    static const bool lockChecked = [] {
-        removeAbandonedLock(QSettings(Settings::organisation(), Settings::application()).fileName());
-        return true;
-    }();
-    Q_UNUSED(lockChecked);
+    StoreCheck::beforeFirstUse();
+    return QSettings(Settings::organisation(), Settings::application());
+}
+
+QSettings openStoreForWriting()
+{
+    StoreCheck::beforeFirstUse();
+    StoreCheck::beforeWrite();
     return QSettings(Settings::organisation(), Settings::application());
 }
 
 // "0.0f" is the stored default of the calibration keys; it does not convert,
-// so an absent angle reads as 0.
+// so an absent angle reads as 0. A pose is a turn of at most half a circle
+// either way; anything else (inf, nan, 1e30) would steer the aeroplane off.
 float storedAngle(const QSettings &store, const char *key)
 {
-    return store.value(QLatin1String(key), QStringLiteral("0.0f")).toFloat();
+    const float angle = store.value(QLatin1String(key), QStringLiteral("0.0f")).toFloat();
+    return qIsFinite(angle) && qAbs(angle) <= 180.0f ? angle : 0.0f;
 }
 
 } // namespace
 
-Settings::Settings(QObject *parent) : QObject(parent) {}
+Settings::Settings(QObject *parent) : QObject(parent)
+{
+    StoreCheck::beforeFirstUse();
+}
 
 float Settings::volumeLevel(float volume)
 {
@@ -79,7 +66,7 @@ void Settings::loadCorrectionAngle()
 void Settings::saveCorrectionAngle(QVariant anglex, QVariant angley, QVariant anglez)
 {
     {
-        QSettings store = openStore();
+        QSettings store = openStoreForWriting();
         store.setValue("CorrectionAngle_x", anglex);
         store.setValue("CorrectionAngle_y", angley);
         store.setValue("CorrectionAngle_z", anglez);
@@ -89,13 +76,15 @@ void Settings::saveCorrectionAngle(QVariant anglex, QVariant angley, QVariant an
 
 qreal Settings::audioVolume()
 {
-    return openStore().value("AudioVolume", QStringLiteral("0.6")).toReal();
+    // A volume beyond full scale overdrives the mixer, and inf never plays.
+    const qreal volume = openStore().value("AudioVolume", QStringLiteral("0.6")).toReal();
+    return qIsFinite(volume) && volume >= 0.0 && volume <= 1.0 ? volume : 0.6;
 }
 
 void Settings::setAudioVolume(qreal vol)
 {
     const float volume = float(vol);
-    openStore().setValue("AudioVolume", volume);
+    openStoreForWriting().setValue("AudioVolume", volume);
     emit audioVolume(volumeLevel(volume));
 }
 
@@ -106,7 +95,7 @@ bool Settings::getMute()
 
 void Settings::setMute(QVariant mute)
 {
-    openStore().setValue("AudioMute", mute);
+    openStoreForWriting().setValue("AudioMute", mute);
 }
 
 bool Settings::getLevelPassed(QVariant name)
@@ -116,31 +105,33 @@ bool Settings::getLevelPassed(QVariant name)
 
 int Settings::getLevelResult(QVariant name)
 {
-    return openStore().value(name.toString() + "_result", QStringLiteral("0")).toInt();
+    // A best result is never below 0, the default.
+    return qMax(0, openStore().value(name.toString() + "_result", QStringLiteral("0")).toInt());
 }
 
 void Settings::setLevelResult(QVariant name, QVariant result)
 {
-    openStore().setValue(name.toString() + "_result", result);
+    openStoreForWriting().setValue(name.toString() + "_result", result);
 }
 
 void Settings::setLevelPassed(QVariant name, QVariant passed)
 {
-    openStore().setValue(name.toString() + "_passed", passed);
+    openStoreForWriting().setValue(name.toString() + "_passed", passed);
 }
 
 int Settings::getPilotRank()
 {
-    return openStore().value("pilot_rank", 0).toInt();
+    const int rank = openStore().value("pilot_rank", 0).toInt();
+    return rank >= 0 && rank <= highestRank ? rank : 0;
 }
 
 void Settings::setPilotRank(int rank)
 {
-    openStore().setValue("pilot_rank", rank);
+    openStoreForWriting().setValue("pilot_rank", rank);
     emit pilotRank(rank);
 }
 
 void Settings::reset()
 {
-    openStore().remove(QString());
+    openStoreForWriting().remove(QString());
 }

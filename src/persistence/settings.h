@@ -16,6 +16,9 @@ public:
     static QString organisation() { return QStringLiteral("Velmoran"); }
     static QString application() { return QStringLiteral("QtCirrovanta"); }
 
+    // Cadet (0) up to captain (4); a stored rank outside reads as a cadet's.
+    static constexpr int highestRank = 4;
+
     // The level (0 or a multiple of one ninth) that the scene shows for a volume.
     static float volumeLevel(float volume);
 

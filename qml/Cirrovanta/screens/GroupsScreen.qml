@@ -18,24 +18,51 @@ GameScreen {
         onBack: groupsScreen.goBack()
     }
 
-    Row {
-        id: row
-        anchors.centerIn: parent
+    // Cards are built as the list scrolls, so thousands of groups cost a
+    // screenful. The group played last keeps the focus; else the first one.
+    ListView {
+        id: list
+        anchors.horizontalCenter: parent.horizontalCenter
+        anchors.verticalCenter: parent.verticalCenter
         anchors.verticalCenterOffset: 20
-        spacing: 18
-        Repeater {
-            model: groupsScreen.groups
+        width: Math.min(groupsScreen.groups.length * 198, parent.width - 16)
+        height: 230
+        orientation: ListView.Horizontal
+        clip: true
+        focus: true
+        model: groupsScreen.groups
+        currentIndex: Math.max(0, groupsScreen.groups.indexOf(groupsScreen.session.group))
+        Component.onCompleted: positionViewAtIndex(currentIndex, ListView.Contain)
+
+        // The card's own arrow keys follow the focus chain, which in a view
+        // holds only the cards built so far; the list knows the neighbours.
+        function focusCard(from, step) {
+            var to = from + step
+            currentIndex = to >= 0 && to < count ? to : from
+            if (currentItem)
+                currentItem.forceActiveFocus()
+        }
+
+        delegate: FocusScope {
+            id: cell
+            required property string modelData
+            required property int index
+            width: 198
+            height: 230
+            focus: ListView.isCurrentItem
+
             Card {
                 id: card
-                required property string modelData
-                required property int index
+                readonly property string modelData: cell.modelData
+                readonly property int index: cell.index
                 readonly property bool open: groupsScreen.session.groupOpen(groupsScreen.groups, index)
                 readonly property bool finished: Boolean(GameEngine.getPassed(modelData))
                 readonly property int total: Number(GameEngine.getResult(modelData))
                 objectName: "group_" + modelData
+                anchors.centerIn: parent
                 width: 180
                 height: 210
-                focus: index === 0
+                focus: true
                 locked: !open
                 accessibleName: Titles.group(modelData, Names.groupTitle(modelData))
                 onClicked: {
@@ -47,6 +74,12 @@ GameScreen {
                     GameEngine.playSound(4)
                     groupsScreen.session.openGroup(modelData)
                 }
+                Keys.onRightPressed: list.focusCard(cell.index, 1)
+                Keys.onDownPressed: list.focusCard(cell.index, 1)
+                Keys.onLeftPressed: list.focusCard(cell.index, -1)
+                Keys.onUpPressed: list.focusCard(cell.index, -1)
+                onActiveFocusChanged: if (activeFocus) list.currentIndex = cell.index
+
                 SequentialAnimation {
                     id: shake
                     NumberAnimation { target: card; property: "rotation"; to: 4; duration: 60 }
