@@ -125,7 +125,7 @@ private slots:
         pad.axis(SDL_CONTROLLER_AXIS_LEFTY, 0);
         QTest::qWait(40);
         QVERIFY(view.activeFocusItem());
-        QCOMPARE(view.activeFocusItem()->objectName(), QStringLiteral("volumeControl"));
+        QCOMPARE(view.activeFocusItem()->objectName(), QStringLiteral("ghostButton"));
     }
 
     void stickAndDpadTiltTheSteeringItem_data()
