@@ -25,7 +25,13 @@ export QT_QPA_PLATFORM=offscreen
 
 stop_services() {
     pulseaudio -k 2>/dev/null || true
-    rm -rf "$scratch"
+    # The server still writes into its runtime directory while it goes.
+    for _ in 1 2 3 4 5 6 7 8 9 10; do
+        pactl info >/dev/null 2>&1 || break
+        sleep 0.2
+    done
+    sleep 0.2
+    rm -rf "$scratch" 2>/dev/null || true
 }
 trap stop_services EXIT INT TERM
 
