@@ -50,12 +50,9 @@ run_tsan() {
     took "tsan test run"
 }
 
-# Tests left out under the sanitizers (see docs/reliability.md):
-# - qmllint_documents runs no program code of ours, only qmllint and Python;
-# - tst_installedgame compares the executable's linked Qt libraries with the
-#   package's dependencies, and UBSan's type checks make the sanitizer build
-#   link Qt libraries (QmlModels, OpenGL, Svg) that the real build does not.
-asan_excluded='^(qmllint_documents|tst_installedgame)$'
+# Left out under the sanitizers: qmllint_documents runs no program code of
+# ours, only qmllint and Python.
+asan_excluded='^qmllint_documents$'
 
 case $stages in
 asan) run_asan ;;
