@@ -18,8 +18,11 @@ GameScreen {
     function goBack() { session.afterResult() }
 
     Component.onCompleted: {
-        if (passed && result.newBest)
+        // Once per flight: coming back from its replay is no new best.
+        if (passed && result.newBest && !result.applauded) {
+            result.applauded = true
             GameEngine.playSound(8)
+        }
     }
 
     MenuBackground { anchors.fill: parent }
