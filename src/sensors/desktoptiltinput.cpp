@@ -2,9 +2,9 @@
 
 #include "sensors/tiltsourceinfo.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QTimer>
 #include <QWindow>
 
 #include <algorithm>
@@ -30,11 +30,46 @@ float clampUnit(qreal value)
     return float(std::clamp(value, qreal(-1), qreal(1)));
 }
 
+// A key press is delivered in one go: a focus change it causes happens
+// before any timer fires or any queued call runs. So the first of those after
+// the press ends its delivery. (A posted reset of its own could run after a
+// timer that was already due, such as the one that ends a flight and opens
+// the result screen, and so let a held key walk that screen.)
+class KeyDeliveryEnd : public QObject
+{
+public:
+    KeyDeliveryEnd(QObject *parent, int *keyBeingDelivered)
+        : QObject(parent), keyBeingDelivered(keyBeingDelivered)
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::Timer:
+        case QEvent::MetaCall:
+        case QEvent::UpdateRequest:
+            *keyBeingDelivered = 0;
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    int *keyBeingDelivered;
+};
+
 } // namespace
 
 DesktopTiltInput::DesktopTiltInput(QWindow *window, TiltSourceInfo *info)
     : QObject(window), window(window), info(info)
 {
+    if (QCoreApplication::instance())
+        new KeyDeliveryEnd(this, &keyBeingDelivered);
     if (window) {
         window->installEventFilter(this);
         connect(window, &QWindow::focusObjectChanged, this, &DesktopTiltInput::focusMoved);
@@ -83,12 +118,11 @@ bool DesktopTiltInput::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyRelease: {
         auto *key = static_cast<QKeyEvent *>(event);
         const bool pressed = event->type() == QEvent::KeyPress;
-        if (pressed) {
-            // Whatever focus change this press makes happens while it is
-            // delivered, before the posted reset runs.
+        // Whatever focus change this press makes happens while it is
+        // delivered; the next timer or queued call ends that (see
+        // KeyDeliveryEnd).
+        if (pressed)
             keyBeingDelivered = key->key();
-            QTimer::singleShot(0, this, [this] { keyBeingDelivered = 0; });
-        }
         if (key->isAutoRepeat()) {
             if (staleKeys.contains(key->key()))
                 return true;

@@ -219,6 +219,8 @@ private:
         environment.insert("QT_QPA_PLATFORM", "xcb");
         environment.insert("QT_LOGGING_RULES", "default.debug=true");
         environment.insert("XDG_CONFIG_HOME", dir + "/config");
+        // A sanitizer build reports at exit; into a full pipe that would wait.
+        environment.insert("ASAN_OPTIONS", environment.value("ASAN_OPTIONS") + ":log_path=" + dir + "/sanitizer");
         game.setProcessEnvironment(environment);
         game.setWorkingDirectory(dir);
         game.setStandardOutputFile(QProcess::nullDevice());
