@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QSet>
 
 #include <cmath>
 
@@ -186,10 +187,15 @@ std::optional<Replay> ReplayFile::decode(const QByteArray &bytes, QString *why)
     qint64 fileVersion = 0;
     bool haveSamples = false;
     QVector<qint64> values;
+    QSet<QString> seenKeys;
     while (reader.lastError() == QCborError::NoError && reader.hasNext()) {
         QString key;
         if (!readString(reader, key, 32))
             return refuse("corrupt");
+        // A second "samples" would append a flight starting over in time.
+        if (seenKeys.contains(key))
+            return refuse("corrupt");
+        seenKeys.insert(key);
         bool ok = true;
         qint64 number = 0;
         if (key == QLatin1String("format")) {
