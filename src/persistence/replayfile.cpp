@@ -36,13 +36,13 @@ bool readInteger(QCborStreamReader &reader, qint64 &out)
 {
     if (!reader.isInteger())
         return false;
-    const qint64 value = reader.toInteger();
-    // toInteger() wraps values beyond 63 bits; their sign tells them apart.
-    if (reader.isUnsignedInteger() ? value < 0 : value >= 0)
+    // Magnitudes first, in unsigned arithmetic: CBOR reaches -2^64, which no
+    // signed conversion survives. (A wrapped 2^64 reads as 0 and is refused.)
+    const bool negative = reader.isNegativeInteger();
+    const quint64 magnitude = negative ? quint64(reader.toNegativeInteger()) : reader.toUnsignedInteger();
+    if (magnitude > quint64(valueLimit) || (negative && magnitude == 0))
         return false;
-    if (value > valueLimit || value < -valueLimit)
-        return false;
-    out = value;
+    out = negative ? -qint64(magnitude) : qint64(magnitude);
     return reader.next();
 }
 
