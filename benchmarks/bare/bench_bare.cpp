@@ -40,7 +40,6 @@ public:
         if (samples.empty())
             samples.push_back({ 0, 0, 0 });
     }
-    int duration() const { return std::max(1000, int(samples.back().ms)); }
     QPointF at(double ms) const
     {
         auto after = std::lower_bound(samples.begin(), samples.end(), ms,
@@ -79,7 +78,6 @@ int main(int argc, char *argv[])
         const auto camera = std::make_shared<CameraPath>(dir + QStringLiteral("/path.txt"));
         QFile water(dir + QStringLiteral("/water.txt"));
         const QByteArray colour = water.open(QIODevice::ReadOnly) ? water.readAll().trimmed() : "#2f7fc1";
-        view.rootContext()->setContextProperty(QStringLiteral("pathDuration"), camera->duration());
         view.rootContext()->setContextProperty(QStringLiteral("water"), QString::fromLatin1(colour));
         view.rootContext()->setContextProperty(QStringLiteral("worldPicture"),
                                                QUrl::fromLocalFile(dir + QStringLiteral("/world.png")));

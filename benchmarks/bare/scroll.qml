@@ -19,14 +19,16 @@ Rectangle {
         source: hudPicture
         smooth: false
     }
-    // Keeps the frames coming for as long as the path lasts, as the game's
-    // animations do: an empty item moving asks the window for each frame.
+    // Keeps the frames coming, as the game's animations do: an empty item
+    // moving asks the window for each frame (past the path's end the picture
+    // stays where the path ended).
     Item {
         objectName: "ticker"
         NumberAnimation on x {
             from: 0
             to: 1000
-            duration: pathDuration
+            duration: 1000
+            loops: Animation.Infinite
         }
     }
 }

@@ -365,6 +365,8 @@ void wholeGamePass(Runner &runner, const QString &backend, const Options &option
     row(QStringLiteral("… memory in mapped files (libraries, fonts), MiB"), fmt(gf), fmt(bf), ratio(gf, bf),
         QString(), QString());
 
+    if (options.pacingRuns == 0)
+        return;
     const double gMed = pacingFigure(gamePacing, "median_ms"), bMed = pacingFigure(barePacing, "median_ms");
     const double gP99 = pacingFigure(gamePacing, "p99_ms"), bP99 = pacingFigure(barePacing, "p99_ms");
     const double gMax = pacingFigure(gamePacing, "max_ms"), bMax = pacingFigure(barePacing, "max_ms");
@@ -527,7 +529,7 @@ int main(int argc, char *argv[])
     for (int i = 1; i < args.size(); ++i) {
         const bool hasValue = i + 1 < args.size();
         if (args[i] == QLatin1String("--runs") && hasValue)
-            options.runs = std::max(1, args[++i].toInt());
+            options.runs = std::max(0, args[++i].toInt());
         else if (args[i] == QLatin1String("--seconds") && hasValue)
             options.seconds = std::max(1.0, args[++i].toDouble());
         else if (args[i] == QLatin1String("--pacing-runs") && hasValue)
