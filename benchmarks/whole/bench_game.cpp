@@ -118,7 +118,8 @@ void whenFlying(QQuickView &view, std::function<void(QObject *)> then)
 // Steers the aeroplane along the level's route the way the level test does:
 // straight for the next waypoint (reached within 36 units), past the last one
 // along the last leg. The vector is set after every step of the flight, for
-// the next one, so the player's steering path is replaced by this one.
+// the next one; pointer and keyboard steering are switched off so that
+// nothing else steers.
 void flyRoute(QObject *level)
 {
     auto *plane = level->property("airplane").value<QQuickItem *>();
@@ -281,7 +282,7 @@ int main(int argc, char *argv[])
         if (mode == QLatin1String("grab")) {
             whenFlying(view, [&view, dir](QObject *levelObject) {
                 flyRoute(levelObject);
-                // A second into the flight, so that the briefing has gone and
+                // 1.5 s into the flight, so that the briefing has gone and
                 // the instruments show what they show in flight.
                 QTimer::singleShot(1500, &view, [&view, dir] { grabPictures(view, dir); });
             });
