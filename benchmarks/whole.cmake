@@ -17,7 +17,7 @@ qt_add_resources(bench_bare "bare"
 qt_add_resources(bench_bare "bare_scene"
     PREFIX "/bare"
     BASE ${CMAKE_CURRENT_LIST_DIR}/bare
-    FILES ${CMAKE_CURRENT_LIST_DIR}/bare/bare.qml)
+    FILES ${CMAKE_CURRENT_LIST_DIR}/bare/bare.qml ${CMAKE_CURRENT_LIST_DIR}/bare/scroll.qml)
 
 add_executable(bench_whole ${CMAKE_CURRENT_LIST_DIR}/whole/bench_whole.cpp)
 target_link_libraries(bench_whole PRIVATE Qt6::Core)

@@ -6,7 +6,12 @@
 // figures join the same table. Prints one Markdown table.
 //
 //   bench_whole [--runs N] [--seconds S] [--pacing-runs M] [--raw FILE]
-//               [--opengl-only] [--no-hot-paths]
+//               [--opengl-only] [--no-hot-paths] [--no-startup]
+//               [--flight-runs F] [--flight-level group/name]
+//
+// A real flight (bench_game flight) is measured against the bare program
+// scrolling a picture of the same level along the camera path the flight
+// took (bench_bare scroll): see flightPass.
 //
 // The whole-game figures are taken twice, once drawing through OpenGL (under
 // Xvfb that is Mesa's llvmpipe) and once through Qt Quick's software renderer,
@@ -225,7 +230,9 @@ void hotPathRows(Runner &runner)
 struct Options {
     int runs = 11;
     int pacingRuns = 3;
+    int flightRuns = 3;
     double seconds = 20;
+    QString flightLevel = QStringLiteral("2-IslandHopping/04_long_leg");
 };
 
 double pacingFigure(const std::vector<ProbeReport> &reports, const char *key)
@@ -303,6 +310,18 @@ void wholeGamePass(Runner &runner, const QString &backend, const Options &option
         }
     }
 
+    // Start-up until the title's demo flight is flying: the first frame drawn
+    // after its first step.
+    std::vector<double> demoStart, demoRss;
+    for (int i = 0; i < options.runs; ++i) {
+        qint64 started = 0;
+        const auto report = runner.run(game, { QStringLiteral("demo") }, runner.gameDir, 60000, &started);
+        if (report && report->number(QStringLiteral("demo_flying_ns")) > 0) {
+            demoStart.push_back((report->number(QStringLiteral("demo_flying_ns")) - double(started)) / 1e6);
+            demoRss.push_back(report->number(QStringLiteral("demo_rss_kib")) / 1024.0);
+        }
+    }
+
     // Pacing and CPU: long runs, alternating.
     std::vector<ProbeReport> gamePacing, barePacing;
     const QStringList pacingArgs = { QStringLiteral("pacing"), QString::number(options.seconds) };
@@ -316,8 +335,7 @@ void wholeGamePass(Runner &runner, const QString &backend, const Options &option
     runner.environment = base;
 
     const QString api = gameInfo.values[QStringLiteral("graphics_api")];
-    const QString label = api == QLatin1String("software") ? QStringLiteral("software renderer")
-                                                           : QStringLiteral("OpenGL");
+    const QString label = backend.isEmpty() ? QStringLiteral("OpenGL") : QStringLiteral("software renderer");
     tableRows << QStringLiteral("| **Qt Quick through %1** | | | | | |").arg(label);
     notes << QStringLiteral("%1: Qt Quick backend %2, render thread %3, GL renderer %4, window %5 pixels.")
                  .arg(label, api, gameInfo.values[QStringLiteral("render_thread")],
@@ -331,6 +349,12 @@ void wholeGamePass(Runner &runner, const QString &backend, const Options &option
         fmt(gs), fmt(bs), ratio(gs, bs), QStringLiteral("≤ 1.3×"), verdict(bs > 0 && gs / bs <= 1.3));
     row(QStringLiteral("resident memory at first frame, MiB (vs bare)"), fmt(gm), fmt(bm), ratio(gm, bm),
         QStringLiteral("≤ 1.3×"), verdict(bm > 0 && gm / bm <= 1.3));
+    const double gd = median(demoStart), gdm = median(demoRss);
+    row(QStringLiteral("start-up until the title's demo is flying (first frame after its first step), ms "
+                       "(median of %1, vs bare first frame)").arg(demoStart.size()),
+        fmt(gd), fmt(bs), ratio(gd, bs), QString(), QString());
+    row(QStringLiteral("… resident memory then, MiB (vs bare at first frame)"), fmt(gdm), fmt(bm), ratio(gdm, bm),
+        QString(), QString());
     const double gc = median(gameCpu), bc = median(bareCpu);
     row(QStringLiteral("… CPU time to first frame, all threads, ms"), fmt(gc), fmt(bc), ratio(gc, bc),
         QString(), QString());
@@ -341,6 +365,8 @@ void wholeGamePass(Runner &runner, const QString &backend, const Options &option
     row(QStringLiteral("… memory in mapped files (libraries, fonts), MiB"), fmt(gf), fmt(bf), ratio(gf, bf),
         QString(), QString());
 
+    if (options.pacingRuns == 0)
+        return;
     const double gMed = pacingFigure(gamePacing, "median_ms"), bMed = pacingFigure(barePacing, "median_ms");
     const double gP99 = pacingFigure(gamePacing, "p99_ms"), bP99 = pacingFigure(barePacing, "p99_ms");
     const double gMax = pacingFigure(gamePacing, "max_ms"), bMax = pacingFigure(barePacing, "max_ms");
@@ -388,6 +414,108 @@ void wholeGamePass(Runner &runner, const QString &backend, const Options &option
                  .arg(label, runsText.join(' '), bareText.join(' '));
 }
 
+// CPU time per frame of one thread, from its share of a core over the stretch.
+QString threadsPerFrame(const ProbeReport &report)
+{
+    const double perFrame = report.number(QStringLiteral("cpu_ms_per_frame"));
+    const double whole = report.number(QStringLiteral("process_cpu_pct"));
+    QStringList parts;
+    for (const auto &[name, pct] : report.threads)
+        if (pct >= 0.05 && whole > 0)
+            parts << QStringLiteral("%1 %2").arg(name, QString::number(perFrame * pct / whole, 'f', 2));
+    return parts.join(QStringLiteral(", "));
+}
+
+// A real flight of one level along its route against the bare program
+// scrolling a picture of that level under a picture of its instruments along
+// the camera path the flight took. The game runs with its debug output on (as
+// shipped; stderr to /dev/null) and off (QT_LOGGING_RULES), the three
+// programs alternating.
+void flightPass(Runner &runner, const QString &backend, const Options &options, const QString &pictures)
+{
+    const QProcessEnvironment base = runner.environment;
+    if (backend.isEmpty())
+        runner.environment.remove(QStringLiteral("QT_QUICK_BACKEND"));
+    else
+        runner.environment.insert(QStringLiteral("QT_QUICK_BACKEND"), backend);
+    const QString game = runner.binDir + QStringLiteral("/bench_game");
+    const QString bare = runner.binDir + QStringLiteral("/bench_bare");
+    const QString label = backend.isEmpty() ? QStringLiteral("OpenGL") : QStringLiteral("software renderer");
+
+    // The pictures are taken once, through the first backend.
+    if (!QFileInfo::exists(pictures + QStringLiteral("/world.png")))
+        runner.run(game, { QStringLiteral("grab"), options.flightLevel, pictures }, runner.gameDir, 90000);
+    const int timeout = int((options.seconds + 60) * 1000);
+    const QStringList gameArgs = { QStringLiteral("flight"), QString::number(options.seconds), options.flightLevel,
+                                   pictures };
+    std::vector<ProbeReport> withDebug, withoutDebug, reference;
+    QStringList early;
+    for (int i = 0; i < options.flightRuns; ++i) {
+        runner.environment.remove(QStringLiteral("QT_LOGGING_RULES"));
+        if (auto report = runner.run(game, gameArgs, runner.gameDir, timeout)) {
+            withDebug.push_back(*report);
+            if (report->number(QStringLiteral("flight_ended_early")) > 0)
+                early << QStringLiteral("debug on, run %1").arg(i + 1);
+        }
+        // Needs the path the flight just wrote.
+        if (auto report = runner.run(bare, { QStringLiteral("scroll"), QString::number(options.seconds), pictures },
+                                     runner.binDir, timeout))
+            reference.push_back(*report);
+        runner.environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("*.debug=false"));
+        if (auto report = runner.run(game, gameArgs, runner.gameDir, timeout)) {
+            withoutDebug.push_back(*report);
+            if (report->number(QStringLiteral("flight_ended_early")) > 0)
+                early << QStringLiteral("debug off, run %1").arg(i + 1);
+        }
+    }
+    runner.environment = base;
+
+    tableRows << QStringLiteral("| **a real flight, %1, through %2** (median of %3 flights of %4 s each; vs the "
+                                "bare program scrolling its picture) | | | | | |")
+                     .arg(options.flightLevel, label)
+                     .arg(options.flightRuns)
+                     .arg(options.seconds);
+    const auto flightRows = [&](const std::vector<ProbeReport> &ours, const QString &how, bool full) {
+        const double gPer = pacingFigure(ours, "cpu_ms_per_frame"), bPer = pacingFigure(reference, "cpu_ms_per_frame");
+        row(QStringLiteral("CPU time per frame, whole process, ms (%1)").arg(how), fmt(gPer, 2), fmt(bPer, 2),
+            ratio(gPer, bPer), QStringLiteral("≤ 1.5×"), verdict(bPer > 0 && gPer >= 0 && gPer / bPer <= 1.5));
+        const double gCpu = pacingFigure(ours, "process_cpu_pct"), bCpu = pacingFigure(reference, "process_cpu_pct");
+        if (full)
+            row(QStringLiteral("… whole process CPU, % of one core"), fmt(gCpu, 1), fmt(bCpu, 1), ratio(gCpu, bCpu),
+                QString(), QString());
+        const double gMed = pacingFigure(ours, "median_ms"), bMed = pacingFigure(reference, "median_ms");
+        if (full)
+            row(QStringLiteral("frame interval, median, ms"), fmt(gMed, 2), fmt(bMed, 2), ratio(gMed, bMed), QString(),
+                QString());
+        const double gP99 = pacingFigure(ours, "p99_ms"), bP99 = pacingFigure(reference, "p99_ms");
+        row(QStringLiteral("frame interval, 99th percentile, ms (%1)").arg(how), fmt(gP99, 2), fmt(bP99, 2),
+            ratio(gP99, bP99), QStringLiteral("≤ 1.2×"), verdict(bP99 > 0 && gP99 >= 0 && gP99 / bP99 <= 1.2));
+        const double gMax = pacingFigure(ours, "max_ms"), bMax = pacingFigure(reference, "max_ms");
+        row(QStringLiteral("longest frame interval, ms (%1)").arg(how), fmt(gMax, 1), fmt(bMax, 1), ratio(gMax, bMax),
+            QStringLiteral("≤ 50 ms"), verdict(gMax >= 0 && gMax <= 50));
+        const double gDrop = pacingFigure(ours, "dropped"), bDrop = pacingFigure(reference, "dropped");
+        const double gFrames = pacingFigure(ours, "frames"), bFrames = pacingFigure(reference, "frames");
+        row(QStringLiteral("dropped frames (interval > 1.5× median) / frames (%1)").arg(how),
+            fmt(gDrop, 0) + QStringLiteral(" / ") + fmt(gFrames, 0),
+            fmt(bDrop, 0) + QStringLiteral(" / ") + fmt(bFrames, 0), QString(), QString(), QString());
+    };
+    flightRows(withDebug, QStringLiteral("debug output on"), true);
+    flightRows(withoutDebug, QStringLiteral("debug output off"), false);
+
+    if (!withDebug.empty())
+        notes << QStringLiteral("Real flight, %1, game threads, CPU ms per frame (debug on): %2.")
+                     .arg(label, threadsPerFrame(withDebug.front()));
+    if (!withoutDebug.empty())
+        notes << QStringLiteral("Real flight, %1, game threads, CPU ms per frame (debug off): %2.")
+                     .arg(label, threadsPerFrame(withoutDebug.front()));
+    if (!reference.empty())
+        notes << QStringLiteral("Real flight, %1, reference threads, CPU ms per frame: %2.")
+                     .arg(label, threadsPerFrame(reference.front()));
+    if (!early.isEmpty())
+        notes << QStringLiteral("Real flight, %1: the flight ended inside the measured stretch in %2.")
+                     .arg(label, early.join(QStringLiteral("; ")));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -401,11 +529,17 @@ int main(int argc, char *argv[])
     for (int i = 1; i < args.size(); ++i) {
         const bool hasValue = i + 1 < args.size();
         if (args[i] == QLatin1String("--runs") && hasValue)
-            options.runs = std::max(1, args[++i].toInt());
+            options.runs = std::max(0, args[++i].toInt());
         else if (args[i] == QLatin1String("--seconds") && hasValue)
             options.seconds = std::max(1.0, args[++i].toDouble());
         else if (args[i] == QLatin1String("--pacing-runs") && hasValue)
             options.pacingRuns = std::max(0, args[++i].toInt());
+        else if (args[i] == QLatin1String("--flight-runs") && hasValue)
+            options.flightRuns = std::max(0, args[++i].toInt());
+        else if (args[i] == QLatin1String("--flight-level") && hasValue)
+            options.flightLevel = args[++i];
+        else if (args[i] == QLatin1String("--no-startup"))
+            options.runs = 0;
         else if (args[i] == QLatin1String("--raw") && hasValue)
             rawFile = args[++i];
         else if (args[i] == QLatin1String("--opengl-only"))
@@ -430,8 +564,13 @@ int main(int argc, char *argv[])
             ? QString::fromLatin1(file.readAll()).section(' ', 0, 2) : QStringLiteral("?");
     };
     const QString loadBefore = loadAverage();
-    for (const QString &backend : backends)
-        wholeGamePass(runner, backend, options);
+    QTemporaryDir pictures;
+    for (const QString &backend : backends) {
+        if (options.runs > 0 || options.pacingRuns > 0)
+            wholeGamePass(runner, backend, options);
+        if (options.flightRuns > 0)
+            flightPass(runner, backend, options, pictures.path());
+    }
     if (hotPaths) {
         tableRows << QStringLiteral("| **hot paths (their own benchmarks)** | | | | | |");
         hotPathRows(runner);
