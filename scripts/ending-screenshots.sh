@@ -36,12 +36,7 @@ xvfb-run -a -s "-screen 0 1280x720x24" sh -c '
     start=$(date +%s.%N)
     if [ -n "$record" ]; then : > "$record.times"; fi
     mark() { if [ -n "$record" ]; then echo "$1 $(echo "$(date +%s.%N) - $start" | bc)" >> "$record.times"; fi; }
-    sleep 5
-    win=$(xdotool search --sync --onlyvisible --class cirrovanta | head -n 1)
-    xdotool windowactivate --sync "$win" 2>/dev/null || true
-    xdotool windowsize --sync "$win" 1280 720 2>/dev/null || true
-    key() { xdotool windowfocus --sync "$win" 2>/dev/null || true; xdotool key "$@"; sleep 1.2; }
-    grab() { sleep 0.6; import -window root -resize 1280x720 "$out/$1.png"; }
+    . scripts/screenshot-window.sh
     xdotool getwindowname "$win" > "$out/.window-title"
     sleep 3
     key Return; key Return; key Return

@@ -15,13 +15,8 @@ xvfb-run -a -s "-screen 0 1280x720x24" sh -c '
     out=$1
     XDG_CONFIG_HOME=$2/config XDG_DATA_HOME=$2/data ./build/cirrovanta >/dev/null 2>&1 &
     game=$!
-    sleep 5
-    win=$(xdotool search --sync --onlyvisible --class cirrovanta | head -n 1)
-    xdotool windowactivate --sync "$win" 2>/dev/null || true
-    xdotool windowsize --sync "$win" 1280 720 2>/dev/null || true
-    key() { xdotool windowfocus --sync "$win" 2>/dev/null || true; xdotool key "$@"; sleep 1.2; }
+    . scripts/screenshot-window.sh
     hold() { xdotool windowfocus --sync "$win" 2>/dev/null || true; xdotool keydown "$1"; sleep "$2"; xdotool keyup "$1"; }
-    grab() { sleep 0.6; import -window root -resize 1280x720 "$out/$1.png"; }
     sleep 3
     # Title, groups, levels, the first flight: it lands on its own.
     key Return; key Return; key Return
