@@ -273,15 +273,23 @@ QString threadList(const ProbeReport &report)
     return parts.join(QStringLiteral(", "));
 }
 
-// Start-up, memory, pacing and CPU of the game against the bare program, both
-// drawing through one Qt Quick backend ("" = the default, OpenGL).
-void wholeGamePass(Runner &runner, const QString &backend, const Options &options)
+// Points the runner's programs at one Qt Quick backend ("" = the default,
+// OpenGL); returns the environment to put back afterwards.
+QProcessEnvironment useBackend(Runner &runner, const QString &backend)
 {
     const QProcessEnvironment base = runner.environment;
     if (backend.isEmpty())
         runner.environment.remove(QStringLiteral("QT_QUICK_BACKEND"));
     else
         runner.environment.insert(QStringLiteral("QT_QUICK_BACKEND"), backend);
+    return base;
+}
+
+// Start-up, memory, pacing and CPU of the game against the bare program, both
+// drawing through one Qt Quick backend ("" = the default, OpenGL).
+void wholeGamePass(Runner &runner, const QString &backend, const Options &options)
+{
+    const QProcessEnvironment base = useBackend(runner, backend);
     const QString game = runner.binDir + QStringLiteral("/bench_game");
     const QString bare = runner.binDir + QStringLiteral("/bench_bare");
 
@@ -433,11 +441,7 @@ QString threadsPerFrame(const ProbeReport &report)
 // programs alternating.
 void flightPass(Runner &runner, const QString &backend, const Options &options, const QString &pictures)
 {
-    const QProcessEnvironment base = runner.environment;
-    if (backend.isEmpty())
-        runner.environment.remove(QStringLiteral("QT_QUICK_BACKEND"));
-    else
-        runner.environment.insert(QStringLiteral("QT_QUICK_BACKEND"), backend);
+    const QProcessEnvironment base = useBackend(runner, backend);
     const QString game = runner.binDir + QStringLiteral("/bench_game");
     const QString bare = runner.binDir + QStringLiteral("/bench_bare");
     const QString label = backend.isEmpty() ? QStringLiteral("OpenGL") : QStringLiteral("software renderer");
