@@ -25,15 +25,33 @@ run_asan() {
     took "asan build"
 
     begin
-    # Leaks inside Qt's, fontconfig's and Mesa's own caches are suppressed by
-    # library in tests/lsan.supp; everything else is reported. UBSan reports
-    # stop the test that hits them.
+    asan_ctest -j "$jobs" -E "$asan_excluded" || rerun_tracer_deaths
+    took "asan test run"
+}
+
+# Leaks inside Qt's, fontconfig's and Mesa's own caches are suppressed by
+# library in tests/lsan.supp; everything else is reported. UBSan reports stop
+# the test that hits them.
+asan_ctest() {
     ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:abort_on_error=0:detect_stack_use_after_return=0" \
     LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0" \
     UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1" \
-        ctest --test-dir build-asan --output-on-failure -j "$jobs" \
-            -E "$asan_excluded"
-    took "asan test run"
+        ctest --test-dir build-asan --output-on-failure "$@"
+}
+
+# LeakSanitizer stops every thread of the process at exit to scan their
+# stacks; now and then its tracer itself dies doing that ("LeakSanitizer has
+# encountered a fatal error") with nothing reported about the program. Only
+# when every failed test failed that way are those tests run once more; any
+# other failure stands.
+rerun_tracer_deaths() {
+    temp=build-asan/Testing/Temporary
+    failed=$(sed 's/^[0-9]*://' "$temp/LastTestsFailed.log")
+    died=$(awk '/^[0-9]+\/[0-9]+ Testing: / { name = $3 }
+                /LeakSanitizer has encountered a fatal error/ { print name }' "$temp/LastTest.log" | sort -u)
+    [ -n "$failed" ] && [ "$(echo "$failed" | sort -u)" = "$died" ] || return 1
+    echo "sanitizers: LeakSanitizer's tracer died in: $(echo $died); running them once more"
+    asan_ctest --rerun-failed
 }
 
 run_tsan() {

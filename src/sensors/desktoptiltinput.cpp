@@ -118,17 +118,18 @@ bool DesktopTiltInput::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyRelease: {
         auto *key = static_cast<QKeyEvent *>(event);
         const bool pressed = event->type() == QEvent::KeyPress;
-        // Whatever focus change this press makes happens while it is
-        // delivered; the next timer or queued call ends that (see
-        // KeyDeliveryEnd).
-        if (pressed)
-            keyBeingDelivered = key->key();
         if (key->isAutoRepeat()) {
             if (staleKeys.contains(key->key()))
                 return true;
             break;
         }
         if (pressed) {
+            // Whatever focus change this press makes happens while it is
+            // delivered; the next timer or queued call ends that (see
+            // KeyDeliveryEnd). A repeat is no new press: a screen that takes
+            // the focus while one is delivered (a screen built over several
+            // events) must still find the held key stale.
+            keyBeingDelivered = key->key();
             keysDown.insert(key->key());
         } else {
             keysDown.remove(key->key());
