@@ -123,6 +123,16 @@ bool DesktopTiltInput::eventFilter(QObject *watched, QEvent *event)
                 return true;
             break;
         }
+        // The window system repeats a held key as a release and a press
+        // with the same time. On a busy machine Qt can read the release before
+        // the press has arrived and then hands both on as real: that press
+        // carries the released key's time and stays a repeat of a stale key.
+        if (pressed && key->key() == staleReleased && key->timestamp() == staleReleaseTime) {
+            keysDown.insert(key->key());
+            staleKeys.insert(key->key());
+            return true;
+        }
+        staleReleased = 0;
         if (pressed) {
             // Whatever focus change this press makes happens while it is
             // delivered; the next timer or queued call ends that (see
@@ -133,7 +143,10 @@ bool DesktopTiltInput::eventFilter(QObject *watched, QEvent *event)
             keysDown.insert(key->key());
         } else {
             keysDown.remove(key->key());
-            staleKeys.remove(key->key());
+            if (staleKeys.remove(key->key())) {
+                staleReleased = key->key();
+                staleReleaseTime = key->timestamp();
+            }
         }
         if (handleKey(key->key(), pressed) && pressed)
             setMode(Mode::Keys);

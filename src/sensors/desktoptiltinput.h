@@ -74,6 +74,10 @@ private:
     QSet<int> keysDown;
     QSet<int> staleKeys;
     int keyBeingDelivered = 0;
+    // The last release of a key that was stale, and the window system's time
+    // of it (see eventFilter).
+    int staleReleased = 0;
+    quint64 staleReleaseTime = 0;
     QPointF mousePosition;
     float right = 0;
     float up = 0;
