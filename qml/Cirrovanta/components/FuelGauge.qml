@@ -1,4 +1,5 @@
 import QtQuick
+import Cirrovanta
 
 // Petrol gauge: the bar empties as petrol burns; the fuel light blinks below 20 %.
 Item {

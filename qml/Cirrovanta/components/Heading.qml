@@ -1,4 +1,5 @@
 import QtQuick
+import Cirrovanta
 
 // A screen heading with a back button on the left.
 Item {
@@ -22,10 +23,10 @@ Item {
     Text {
         anchors.centerIn: parent
         text: heading.text
-        font.pixelSize: 36
+        font.pixelSize: Theme.fontHeading
         font.bold: true
-        color: "#ffffff"
+        color: Theme.white
         style: Text.Outline
-        styleColor: "#2f7fc1"
+        styleColor: Theme.sky
     }
 }

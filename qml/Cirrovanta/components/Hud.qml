@@ -1,4 +1,5 @@
 import QtQuick
+import Cirrovanta
 
 // The instruments over the play field: petrol top left, warnings top centre,
 // seat-belt sign and sound top right, radar bottom right, and a red glow at
@@ -36,8 +37,8 @@ Item {
     Rectangle {
         id: glow
         anchors.fill: parent
-        color: "transparent"
-        border.color: "#e23b3b"
+        color: Theme.clear
+        border.color: Theme.danger
         border.width: 14
         // While landing the engine keeps the ground warning on; the sign says enough then.
         visible: hud.groundWarning && !(hud.airplane && hud.airplane.landing)

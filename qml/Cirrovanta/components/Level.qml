@@ -1,7 +1,7 @@
 pragma ComponentBehavior: Bound
 
 import QtQuick
-import "Steering.js" as Steering
+import Cirrovanta
 
 // The base of every level document. A level describes its world (size, water,
 // ground, runway, obstructions, clouds, buoys, the aeroplane and its tuning,
@@ -22,7 +22,7 @@ Item {
     property string title: ""
     property int worldWidth: 1600
     property int worldHeight: 1000
-    property color water: "#55b3e8"
+    property color water: Theme.sea
     property int parTime: 60
     // The result that earns three stars.
     property int parResult: 1000
@@ -30,7 +30,7 @@ Item {
     property real startX: 100
     property real startY: 100
     property real startAngle: Math.PI / 2
-    property int music: 10
+    property int music: Sounds.drumsAndBass
 
     // What the screen playing the level sets.
     property bool demo: false
@@ -332,14 +332,14 @@ Item {
     readonly property bool thrusting: airplane !== null && Math.sqrt(airplane.vectorX * airplane.vectorX + airplane.vectorY * airplane.vectorY) > 0.5
     onThrustingChanged: {
         if (thrusting && running && !demo && !paused)
-            GameEngine.playSound(ticks % 2 ? 1 : 11)
+            GameEngine.playSound(ticks % 2 ? Sounds.jetWhine : Sounds.engineRumble)
     }
     Connections {
         target: level.airplane
         enabled: !level.demo
         function onLandingChanged() {
             if (level.airplane.landing)
-                GameEngine.playSound(20)
+                GameEngine.playSound(Sounds.bump)
         }
     }
 
@@ -402,7 +402,7 @@ Item {
                 x: (index % columns) * 160 + ((row % 2 + 2) % 2) * 80 + 30 - ((-level.x % 160) + 160) % 160
                 y: row * 140 + 40 + level.y
                 width: 34; height: 4; radius: 2
-                color: "#bfe8ff"
+                color: Theme.haze
                 opacity: 0.35
             }
         }
@@ -425,7 +425,7 @@ Item {
                 x: (index % columns) * 160 + ((Math.floor(index / columns) % 2) * 80) + 30
                 y: Math.floor(index / columns) * 140 + 40
                 width: 34; height: 4; radius: 2
-                color: "#bfe8ff"
+                color: Theme.haze
                 opacity: 0.35
             }
         }
