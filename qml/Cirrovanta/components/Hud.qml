@@ -17,12 +17,15 @@ Item {
     signal pauseRequested()
     signal muteToggled()
 
-    // Whether a live buoy or the aeroplane lies under a piece of the HUD.
-    // The HUD is a child of the level beside the buoys and the aeroplane, so
-    // its own position plus the piece's is the piece in world units. A piece
-    // with something under it fades, so nothing hides beneath it.
+    // The world's point at the HUD's top-left corner (the level sets it as
+    // the camera moves), so that a piece of the HUD can be put in world units.
+    property real worldX: 0
+    property real worldY: 0
+
+    // Whether a live buoy or the aeroplane lies under a piece of the HUD. A
+    // piece with something under it fades, so nothing hides beneath it.
     function covers(px, py, pw, ph) {
-        var left = hud.x + px, top = hud.y + py
+        var left = hud.worldX + px, top = hud.worldY + py
         var things = hud.buoys.concat(hud.airplane ? [hud.airplane] : [])
         for (var i = 0; i < things.length; ++i) {
             var t = things[i]
