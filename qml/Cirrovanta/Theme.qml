@@ -61,4 +61,21 @@ QtObject {
     readonly property int fontHeading: 36
     readonly property int fontBanner: 44
     readonly property int fontTitle: 64
+
+    // --- Sizes of the shared pieces and the HUD ---------------------------------
+    readonly property int menuButtonWidth: 260
+    readonly property int menuButtonHeight: 52
+    readonly property int iconButtonSize: 48
+    readonly property int panelRadius: 22
+    readonly property int panelBorder: 2
+    readonly property int headingHeight: 64
+    readonly property int hudMargin: 12       // the HUD's pieces from the screen's edges
+    readonly property int hudTop: 8
+    readonly property int hudSpacing: 8
+    readonly property int hudIcon: 44         // the seat-belt sign, sound and pause
+    readonly property int hudGlow: 14         // the ground warning's red edge
+    readonly property int gaugeWidth: 170
+    readonly property int gaugeHeight: 40
+    readonly property int radarSize: 120
+    readonly property int radarMargin: 10
 }

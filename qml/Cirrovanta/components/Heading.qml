@@ -4,7 +4,7 @@ import Cirrovanta
 // A screen heading with a back button on the left.
 Item {
     id: heading
-    height: 64
+    height: Theme.headingHeight
     property string text: ""
     property bool showBack: true
     signal back()

@@ -42,7 +42,7 @@ Item {
         anchors.fill: parent
         color: Theme.clear
         border.color: Theme.danger
-        border.width: 14
+        border.width: Theme.hudGlow
         // While landing the engine keeps the ground warning on; the sign says enough then.
         visible: hud.groundWarning && !(hud.airplane && hud.airplane.landing)
         SequentialAnimation on opacity {
@@ -55,7 +55,7 @@ Item {
 
     FuelGauge {
         id: fuel
-        x: 12; y: 10
+        x: Theme.hudMargin; y: 10
         fraction: hud.petrolFraction
         opacity: hud.covers(x, y, width, height) ? hud.coveredOpacity : 1
         Behavior on opacity { NumberAnimation { duration: 150 } }
@@ -73,18 +73,18 @@ Item {
         id: buttons
         objectName: "hudButtons"
         anchors.right: parent.right
-        anchors.rightMargin: 12
-        y: 8
-        spacing: 8
+        anchors.rightMargin: Theme.hudMargin
+        y: Theme.hudTop
+        spacing: Theme.hudSpacing
         opacity: hud.covers(x, y, width, height) ? hud.coveredOpacity : 1
         Behavior on opacity { NumberAnimation { duration: 150 } }
         Picture {
             id: belts
             name: hud.seatbelts ? "indicator_belton.svg" : "indicator_beltoff.svg"
-            width: 44; height: 44
+            width: Theme.hudIcon; height: Theme.hudIcon
         }
         Item {
-            width: 44; height: 44
+            width: Theme.hudIcon; height: Theme.hudIcon
             Accessible.role: Accessible.Button
             Accessible.name: hud.muted ? qsTr("Sound off") : qsTr("Sound on")
             Picture {
@@ -94,7 +94,7 @@ Item {
             MouseArea { anchors.fill: parent; onClicked: hud.muteToggled() }
         }
         IconButton {
-            width: 44; height: 44
+            width: Theme.hudIcon; height: Theme.hudIcon
             icon: "button_back.svg"
             label: qsTr("Pause")
             activeFocusOnTab: false
@@ -108,7 +108,7 @@ Item {
         Behavior on opacity { NumberAnimation { duration: 150 } }
         anchors.right: parent.right
         anchors.bottom: parent.bottom
-        anchors.margins: 10
+        anchors.margins: Theme.radarMargin
         airplane: hud.airplane
         runways: hud.runways
         buoys: hud.buoys

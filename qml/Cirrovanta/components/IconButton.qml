@@ -4,8 +4,8 @@ import Cirrovanta
 // A round button showing one picture, for the HUD and menu corners.
 Item {
     id: button
-    width: 48
-    height: 48
+    width: Theme.iconButtonSize
+    height: Theme.iconButtonSize
     property string icon: ""
     property string label: ""
     signal clicked()

@@ -5,8 +5,8 @@ import Cirrovanta
 // buttons, Enter or Space presses).
 Item {
     id: button
-    width: 260
-    height: 52
+    width: Theme.menuButtonWidth
+    height: Theme.menuButtonHeight
     property string text: ""
     property string icon: ""
     property bool locked: false

@@ -3,8 +3,8 @@ import Cirrovanta
 
 // A translucent rounded card that menus sit on.
 Rectangle {
-    radius: 22
+    radius: Theme.panelRadius
     color: Theme.panel
     border.color: Theme.sky
-    border.width: 2
+    border.width: Theme.panelBorder
 }

@@ -8,8 +8,8 @@ import Cirrovanta
 Item {
     id: radar
     objectName: "radar"
-    width: 120
-    height: 120
+    width: Theme.radarSize
+    height: Theme.radarSize
     property Airplane airplane: null
     property var runways: []
     property var buoys: []
