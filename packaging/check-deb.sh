@@ -29,6 +29,8 @@ trap 'rm -rf "$scratch"' EXIT INT TERM
 # Contents.
 dpkg-deb -c "$deb" | awk '{ print $6 }' | sed 's#^\./#/#' >"$scratch/contents"
 for file in /opt/cirrovanta/bin/cirrovanta /opt/cirrovanta/qml/Cirrovanta/main.qml \
+    /opt/cirrovanta/qml/Cirrovanta/qmldir /opt/cirrovanta/qml/Cirrovanta/Theme.qml \
+    /opt/cirrovanta/qml/Cirrovanta/Sounds.qml /opt/cirrovanta/qml/Cirrovanta/Ranks.qml \
     /usr/share/applications/cirrovanta.desktop /usr/share/metainfo/io.github.velmoran.cirrovanta.metainfo.xml \
     /usr/share/icons/hicolor/scalable/apps/cirrovanta.svg; do
     grep -qx "$file" "$scratch/contents" || fail "$file is not in the package"

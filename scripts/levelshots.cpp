@@ -71,6 +71,7 @@ int main(int argc, char *argv[])
     engine.setMuted(true);
     view.rootContext()->setContextProperty(QStringLiteral("GameEngine"), &engine);
     view.setResizeMode(QQuickView::SizeRootObjectToView);
+    view.engine()->addImportPath(QStringLiteral(CIRROVANTA_SOURCE_DIR "/qml"));
     QQmlComponent stageComponent(view.engine());
     stageComponent.setData("import QtQuick\n"
                            "Rectangle {\n"

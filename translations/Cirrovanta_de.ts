@@ -180,6 +180,13 @@
     </message>
 </context>
 <context>
+    <name>FinalMessage</name>
+    <message>
+        <source>Your rank</source>
+        <translation>Dein Rang</translation>
+    </message>
+</context>
+<context>
     <name>FinalScreen</name>
     <message>
         <source>Group finished!</source>
@@ -353,6 +360,29 @@
     </message>
 </context>
 <context>
+    <name>Ranks</name>
+    <message>
+        <source>Cadet</source>
+        <translation>Kadett</translation>
+    </message>
+    <message>
+        <source>Cadet with wings</source>
+        <translation>Kadett mit Schwingen</translation>
+    </message>
+    <message>
+        <source>Officer</source>
+        <translation>Offizier</translation>
+    </message>
+    <message>
+        <source>Senior officer</source>
+        <translation>Erster Offizier</translation>
+    </message>
+    <message>
+        <source>Captain</source>
+        <translation>Kapitän</translation>
+    </message>
+</context>
+<context>
     <name>ReplayScreen</name>
     <message>
         <source>Replay – end</source>
@@ -495,29 +525,6 @@
     <message>
         <source>Playing a flight</source>
         <translation>Ein Flug läuft</translation>
-    </message>
-</context>
-<context>
-    <name>Session</name>
-    <message>
-        <source>Cadet with wings</source>
-        <translation>Kadett mit Schwingen</translation>
-    </message>
-    <message>
-        <source>Officer</source>
-        <translation>Offizier</translation>
-    </message>
-    <message>
-        <source>Senior officer</source>
-        <translation>Erster Offizier</translation>
-    </message>
-    <message>
-        <source>Captain</source>
-        <translation>Kapitän</translation>
-    </message>
-    <message>
-        <source>Cadet</source>
-        <translation>Kadett</translation>
     </message>
 </context>
 <context>
@@ -806,36 +813,12 @@
 <context>
     <name>finalMsg</name>
     <message>
-        <source>Cadet</source>
-        <translation>Kadett</translation>
-    </message>
-    <message>
-        <source>Cadet with wings</source>
-        <translation>Kadett mit Schwingen</translation>
-    </message>
-    <message>
-        <source>Officer</source>
-        <translation>Offizier</translation>
-    </message>
-    <message>
-        <source>Senior officer</source>
-        <translation>Erster Offizier</translation>
-    </message>
-    <message>
-        <source>Captain</source>
-        <translation>Kapitän</translation>
-    </message>
-    <message>
         <source>Flight School complete!</source>
         <translation>Flugschule abgeschlossen!</translation>
     </message>
     <message>
         <source>You can hold a heading, turn with care, glide home on the last drop of petrol and keep calm in the clouds. The islands are waiting.</source>
         <translation>Du kannst den Kurs halten, behutsam kurven, mit dem letzten Tropfen Benzin nach Hause gleiten und in den Wolken ruhig bleiben. Die Inseln warten.</translation>
-    </message>
-    <message>
-        <source>Your rank</source>
-        <translation>Dein Rang</translation>
     </message>
     <message>
         <source>Island Hopping complete!</source>

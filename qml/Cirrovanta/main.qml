@@ -1,6 +1,5 @@
 import QtQuick
-import "components"
-import "screens"
+import Cirrovanta
 
 // The game's root item. The engine and the settings store talk to it through
 // the members at the top; everything the player sees lives on the stage,
@@ -10,7 +9,7 @@ Rectangle {
     objectName: "game"
     width: 854
     height: 480
-    color: "#2f7fc1"
+    color: Theme.sky
 
     signal levelReady()
     signal saveCorrectionAngle(var x, var y, var z)
@@ -89,7 +88,7 @@ Rectangle {
         loadScreen()
         // Results earned before (or a rank lost with a reset store) decide the rank.
         gameSession.refreshRank()
-        gameSession.playMusic(9)
+        gameSession.playMusic(Sounds.mainTheme)
         GameEngine.gameLoaded()
     }
 }

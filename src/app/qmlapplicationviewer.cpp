@@ -1,6 +1,7 @@
 #include "app/qmlapplicationviewer.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QQmlEngine>
@@ -32,7 +33,9 @@ QString QmlApplicationViewer::adjustPath(const QString &path)
 void QmlApplicationViewer::setMainQmlFile(const QString &file)
 {
     d->mainQmlFile = adjustPath(file);
-    setSource(QUrl::fromLocalFile(d->mainQmlFile));
+    // Without the "bin/.." of an installed copy: the module "Cirrovanta" on the
+    // import path must be the very directory the main document lies in.
+    setSource(QUrl::fromLocalFile(QDir::cleanPath(d->mainQmlFile)));
 }
 
 QString QmlApplicationViewer::mainQmlFile() const
@@ -42,7 +45,12 @@ QString QmlApplicationViewer::mainQmlFile() const
 
 void QmlApplicationViewer::addImportPath(const QString &path)
 {
-    engine()->addImportPath(adjustPath(path));
+    // Handed over as a file URL: the engine would resolve symbolic links in a
+    // plain path, and a module reached through another path than the documents
+    // loaded by path (the build tree links to the sources) would give every
+    // piece a second, incompatible type.
+    const QString directory = QDir::cleanPath(QFileInfo(adjustPath(path)).absoluteFilePath());
+    engine()->addImportPath(QUrl::fromLocalFile(directory).toString());
 }
 
 void QmlApplicationViewer::setOrientation(ScreenOrientation orientation)

@@ -63,6 +63,9 @@ int runCirrovanta(int argc, char *argv[],
     view.rootContext()->setContextProperty(QStringLiteral("Replays"), new FlightRecorder(engine, &view));
     view.rootContext()->setContextProperty(QStringLiteral("TiltSource"),
                                            TiltSourceInfo::forWindow(&view));
+    // The documents import the game's module "Cirrovanta" from the directory
+    // above qml/Cirrovanta, found by the same rule as the main document.
+    view.addImportPath(QStringLiteral("qml"));
     view.setMainQmlFile(QStringLiteral("qml/Cirrovanta/main.qml"));
 
     QObject *root = view.rootObject();

@@ -70,6 +70,7 @@ private slots:
         QVERIFY(writeFile(levels + '/' + addedLevel + ".qml", copy));
 
         QDir::setCurrent(data.path());
+        qml.addImportPath(QStringLiteral(CIRROVANTA_SOURCE_DIR "/qml"));
         engine = std::make_unique<GameEngine>(nullptr, &settings);
         engine->setMuted(true);
         qml.rootContext()->setContextProperty(QStringLiteral("GameEngine"), engine.get());

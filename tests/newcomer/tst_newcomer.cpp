@@ -88,6 +88,7 @@ public:
 public slots:
     void qmlEngineAvailable(QQmlEngine *qmlEngine)
     {
+        qmlEngine->addImportPath(QStringLiteral(CIRROVANTA_SOURCE_DIR "/qml"));
         harness = new Harness(qmlEngine->rootContext(), store.filePath("no-iio"));
         qmlEngine->rootContext()->setContextProperty("TestHarness", harness);
     }

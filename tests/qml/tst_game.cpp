@@ -116,6 +116,7 @@ public:
 public slots:
     void qmlEngineAvailable(QQmlEngine *qmlEngine)
     {
+        qmlEngine->addImportPath(QStringLiteral(CIRROVANTA_SOURCE_DIR "/qml"));
         harness = new Harness(qmlEngine->rootContext());
         qmlEngine->rootContext()->setContextProperty("TestHarness", harness);
         // Every runtime fault of the documents reaches the engine's warnings.

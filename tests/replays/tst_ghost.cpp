@@ -14,6 +14,7 @@ class Setup : public QObject
 public slots:
     void qmlEngineAvailable(QQmlEngine *qml)
     {
+        qml->addImportPath(QStringLiteral(CIRROVANTA_SOURCE_DIR "/qml"));
         qputenv("XDG_CONFIG_HOME", dir.filePath("config").toLocal8Bit());
         auto *recorder = new FlightRecorder(nullptr, this, dir.path());
         // The kept flight: a sample every other frame of 30 a second, the k-th

@@ -1,6 +1,6 @@
 import QtQuick
 import QtTest
-import "../../qml/Cirrovanta/components"
+import Cirrovanta
 
 // A level flown with its best flight kept: the ghost is where the kept flight
 // was at the flight's time, also on the radar, and gone when switched off.

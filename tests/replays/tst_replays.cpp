@@ -26,6 +26,7 @@ class ReplaysTest : public QObject
 private slots:
     void init()
     {
+        qml.addImportPath(QStringLiteral(CIRROVANTA_SOURCE_DIR "/qml"));
         engine = std::make_unique<GameEngine>(nullptr, &settings);
         recorder = std::make_unique<FlightRecorder>(engine.get(), nullptr, dir.path());
         qml.rootContext()->setContextProperty("GameEngine", engine.get());

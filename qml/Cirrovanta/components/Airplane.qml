@@ -1,4 +1,5 @@
 import QtQuick
+import Cirrovanta
 
 // The aeroplane. The engine reads its tuning and steering vector and writes
 // its heading, speed, petrol and position; the drawing follows by bindings.
@@ -22,7 +23,7 @@ Item {
     property int minSpeed: 40
     property int maxSpeed: 120
     property int landingTime: 3000
-    property int finalSound: 7
+    property int finalSound: Sounds.fanfare
 
     // Flight state, written by the engine.
     property real speed: 60

@@ -1,4 +1,5 @@
 import QtQuick
+import Cirrovanta
 
 // A small round play button in the corner of a level's card: watch the
 // level's best flight. Shown only when one is kept.
@@ -16,7 +17,7 @@ Item {
     Accessible.onPressAction: watch()
 
     function watch() {
-        GameEngine.playSound(4)
+        GameEngine.playSound(Sounds.buttonClick)
         if (store.watchBest(level, "levels") && session)
             session.go("replay")
     }
@@ -24,8 +25,8 @@ Item {
     Rectangle {
         anchors.fill: parent
         radius: width / 2
-        color: mouse.pressed ? "#2f7fc1" : "#ff8a2a"
-        border.color: "#ffffff"
+        color: mouse.pressed ? Theme.sky : Theme.accent
+        border.color: Theme.white
         border.width: 2
     }
     // The play sign, drawn: a triangle pointing right.
@@ -34,7 +35,7 @@ Item {
         onPaint: {
             var c = getContext("2d")
             c.reset()
-            c.fillStyle = "#ffffff"
+            c.fillStyle = String(Theme.white)
             c.beginPath()
             c.moveTo(width * 0.39, height * 0.28)
             c.lineTo(width * 0.74, height * 0.5)

@@ -1,6 +1,7 @@
 pragma ComponentBehavior: Bound
 
 import QtQuick
+import Cirrovanta
 
 // A buoy on the water. The level names it ("buoy…"); when the aeroplane
 // reaches it the engine calls explode(), and it bursts and retires.
@@ -36,8 +37,8 @@ Item {
         id: ripple
         anchors.centerIn: parent
         width: buoy.width * 1.6; height: width; radius: width / 2
-        color: "transparent"
-        border.color: "#bfe8ff"
+        color: Theme.clear
+        border.color: Theme.haze
         border.width: 2
         visible: buoy.isAlive
         SequentialAnimation on scale {

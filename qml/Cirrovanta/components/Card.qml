@@ -1,4 +1,5 @@
 import QtQuick
+import Cirrovanta
 
 // A focusable tile for the group and level choosers. Arrow keys move to the
 // neighbouring tile, Enter or Space opens it.
@@ -33,8 +34,8 @@ FocusScope {
         id: face
         anchors.fill: parent
         radius: 18
-        color: card.locked ? "#dfe9f2" : "#ffffff"
-        border.color: card.activeFocus ? "#ff8a2a" : (card.locked ? "#9aa7b4" : "#2f7fc1")
+        color: card.locked ? Theme.pale : Theme.white
+        border.color: card.activeFocus ? Theme.accent : (card.locked ? Theme.off : Theme.sky)
         border.width: card.activeFocus ? 4 : 2
         scale: card.activeFocus || mouse.containsMouse ? 1.05 : 1
         Behavior on scale { NumberAnimation { duration: 120 } }

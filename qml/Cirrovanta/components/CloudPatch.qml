@@ -1,4 +1,5 @@
 import QtQuick
+import Cirrovanta
 
 // A cloud the aeroplane flies through. The level names it ("cloud…"); the
 // engine treats the ellipse inside this item as the cloud.

@@ -1,6 +1,7 @@
 pragma ComponentBehavior: Bound
 
 import QtQuick
+import Cirrovanta
 
 // A burst of sparks around a point: fiery for a crash, golden and gentle for a
 // happy touchdown. Created at its centre point and gone when it has played.
@@ -19,14 +20,14 @@ Item {
         width: explosion.reach * 1.4 * Math.min(1, explosion.progress * 3)
         height: width
         radius: width / 2
-        color: explosion.happy ? "#ffd23f" : "#ff8a2a"
+        color: explosion.happy ? Theme.focus : Theme.accent
         opacity: Math.max(0, 0.8 - explosion.progress * 1.2)
     }
     Rectangle {
         anchors.centerIn: parent
         visible: !explosion.happy
         width: flash.width * 0.55; height: width; radius: width / 2
-        color: "#e23b3b"
+        color: Theme.danger
         opacity: flash.opacity
     }
     Repeater {

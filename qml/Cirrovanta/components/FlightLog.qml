@@ -1,4 +1,5 @@
 import QtQuick
+import Cirrovanta
 
 // Watches a flight so that its ending can say why it ended. The engine ends a
 // lost flight the same way for every cause (explode, then gameOver(false)), so

@@ -1,4 +1,5 @@
 import QtQuick
+import Cirrovanta
 
 // What a flight has to do with replays: the recorder records it from the
 // moment its level is loaded and keeps it when it beats the level's best,

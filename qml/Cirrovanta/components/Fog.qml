@@ -1,4 +1,5 @@
 import QtQuick
+import Cirrovanta
 
 // Fog drifting slowly across the level. It only hides things: the engine
 // does not look at it.

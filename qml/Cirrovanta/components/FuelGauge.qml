@@ -1,10 +1,11 @@
 import QtQuick
+import Cirrovanta
 
 // Petrol gauge: the bar empties as petrol burns; the fuel light blinks below 20 %.
 Item {
     id: gauge
-    width: 170
-    height: 40
+    width: Theme.gaugeWidth
+    height: Theme.gaugeHeight
     property real fraction: 1
     readonly property bool low: fraction < 0.2
 

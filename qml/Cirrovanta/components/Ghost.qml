@@ -1,4 +1,5 @@
 import QtQuick
+import Cirrovanta
 
 // The level's best flight flown again beside this one, in step with this
 // flight's clock: a pale aeroplane that takes no part in the game. The

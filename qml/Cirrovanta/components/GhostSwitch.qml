@@ -1,4 +1,5 @@
 import QtQuick
+import Cirrovanta
 
 // Turns the best flight's ghost on or off; the recorder keeps the choice in
 // the settings store.
@@ -10,10 +11,10 @@ MenuButton {
     visible: store !== null
     width: 230
     text: on ? qsTr("Ghost: on") : qsTr("Ghost: off")
-    tint: on ? "#4e9a4a" : "#9aa7b4"
+    tint: on ? Theme.go : Theme.off
     Accessible.description: qsTr("A pale aeroplane flies your best flight beside you.")
     onClicked: {
-        GameEngine.playSound(4)
+        GameEngine.playSound(Sounds.buttonClick)
         store.ghostEnabled = !on
     }
 }

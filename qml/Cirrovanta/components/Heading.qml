@@ -1,9 +1,10 @@
 import QtQuick
+import Cirrovanta
 
 // A screen heading with a back button on the left.
 Item {
     id: heading
-    height: 64
+    height: Theme.headingHeight
     property string text: ""
     property bool showBack: true
     signal back()
@@ -22,10 +23,10 @@ Item {
     Text {
         anchors.centerIn: parent
         text: heading.text
-        font.pixelSize: 36
+        font.pixelSize: Theme.fontHeading
         font.bold: true
-        color: "#ffffff"
+        color: Theme.white
         style: Text.Outline
-        styleColor: "#2f7fc1"
+        styleColor: Theme.sky
     }
 }

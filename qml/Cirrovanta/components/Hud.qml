@@ -1,4 +1,5 @@
 import QtQuick
+import Cirrovanta
 
 // The instruments over the play field: petrol top left, warnings top centre,
 // seat-belt sign and sound top right, radar bottom right, and a red glow at
@@ -16,12 +17,15 @@ Item {
     signal pauseRequested()
     signal muteToggled()
 
-    // Whether a live buoy or the aeroplane lies under a piece of the HUD.
-    // The HUD is a child of the level beside the buoys and the aeroplane, so
-    // its own position plus the piece's is the piece in world units. A piece
-    // with something under it fades, so nothing hides beneath it.
+    // The world's point at the HUD's top-left corner (the level sets it as
+    // the camera moves), so that a piece of the HUD can be put in world units.
+    property real worldX: 0
+    property real worldY: 0
+
+    // Whether a live buoy or the aeroplane lies under a piece of the HUD. A
+    // piece with something under it fades, so nothing hides beneath it.
     function covers(px, py, pw, ph) {
-        var left = hud.x + px, top = hud.y + py
+        var left = hud.worldX + px, top = hud.worldY + py
         var things = hud.buoys.concat(hud.airplane ? [hud.airplane] : [])
         for (var i = 0; i < things.length; ++i) {
             var t = things[i]
@@ -36,9 +40,9 @@ Item {
     Rectangle {
         id: glow
         anchors.fill: parent
-        color: "transparent"
-        border.color: "#e23b3b"
-        border.width: 14
+        color: Theme.clear
+        border.color: Theme.danger
+        border.width: Theme.hudGlow
         // While landing the engine keeps the ground warning on; the sign says enough then.
         visible: hud.groundWarning && !(hud.airplane && hud.airplane.landing)
         SequentialAnimation on opacity {
@@ -51,7 +55,7 @@ Item {
 
     FuelGauge {
         id: fuel
-        x: 12; y: 10
+        x: Theme.hudMargin; y: 10
         fraction: hud.petrolFraction
         opacity: hud.covers(x, y, width, height) ? hud.coveredOpacity : 1
         Behavior on opacity { NumberAnimation { duration: 150 } }
@@ -69,18 +73,18 @@ Item {
         id: buttons
         objectName: "hudButtons"
         anchors.right: parent.right
-        anchors.rightMargin: 12
-        y: 8
-        spacing: 8
+        anchors.rightMargin: Theme.hudMargin
+        y: Theme.hudTop
+        spacing: Theme.hudSpacing
         opacity: hud.covers(x, y, width, height) ? hud.coveredOpacity : 1
         Behavior on opacity { NumberAnimation { duration: 150 } }
         Picture {
             id: belts
             name: hud.seatbelts ? "indicator_belton.svg" : "indicator_beltoff.svg"
-            width: 44; height: 44
+            width: Theme.hudIcon; height: Theme.hudIcon
         }
         Item {
-            width: 44; height: 44
+            width: Theme.hudIcon; height: Theme.hudIcon
             Accessible.role: Accessible.Button
             Accessible.name: hud.muted ? qsTr("Sound off") : qsTr("Sound on")
             Picture {
@@ -90,7 +94,7 @@ Item {
             MouseArea { anchors.fill: parent; onClicked: hud.muteToggled() }
         }
         IconButton {
-            width: 44; height: 44
+            width: Theme.hudIcon; height: Theme.hudIcon
             icon: "button_back.svg"
             label: qsTr("Pause")
             activeFocusOnTab: false
@@ -104,7 +108,7 @@ Item {
         Behavior on opacity { NumberAnimation { duration: 150 } }
         anchors.right: parent.right
         anchors.bottom: parent.bottom
-        anchors.margins: 10
+        anchors.margins: Theme.radarMargin
         airplane: hud.airplane
         runways: hud.runways
         buoys: hud.buoys

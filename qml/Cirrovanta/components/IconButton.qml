@@ -1,10 +1,11 @@
 import QtQuick
+import Cirrovanta
 
 // A round button showing one picture, for the HUD and menu corners.
 Item {
     id: button
-    width: 48
-    height: 48
+    width: Theme.iconButtonSize
+    height: Theme.iconButtonSize
     property string icon: ""
     property string label: ""
     signal clicked()
@@ -20,9 +21,9 @@ Item {
     Rectangle {
         anchors.fill: parent
         radius: width / 2
-        color: mouse.pressed ? "#2f7fc1" : "#ffffff"
+        color: mouse.pressed ? Theme.sky : Theme.white
         opacity: 0.85
-        border.color: button.activeFocus ? "#ff8a2a" : "#2f7fc1"
+        border.color: button.activeFocus ? Theme.accent : Theme.sky
         border.width: button.activeFocus ? 3 : 2
     }
     Picture {

@@ -1,11 +1,12 @@
 import QtQuick
+import Cirrovanta
 
 // An island: shallow water round a sandy beach and green land.
 Terrain {
-    skirtColor: "#4fc6c0"
+    skirtColor: Theme.shallows
     skirtScale: 1.12
     shadowOffset: 0
-    rimColor: "#c9a862"
-    layerColors: ["#f2d79b", "#7cc56b", "#4e9a4a"]
+    rimColor: Theme.sandRim
+    layerColors: [Theme.sand, Theme.grass, Theme.go]
     layerScales: [1.0, 0.84, 0.5]
 }

@@ -1,17 +1,20 @@
 pragma ComponentBehavior: Bound
 
 import QtQuick
-import "Steering.js" as Steering
+import Cirrovanta
 
 // The base of every level document. A level describes its world (size, water,
 // ground, runway, obstructions, clouds, buoys, the aeroplane and its tuning,
-// par time and demo route); this item runs the flight: the frame clock that
-// calls the flight model, the camera that follows the aeroplane, the steering
-// vector, the HUD, and the functions the engine calls on the level.
+// par time and demo route); this item runs the flight and is what screens,
+// the engine and the tests talk to: the steering vector, the keys, the
+// endings, and the functions the engine calls on the level. The moving parts
+// have their own files: the frame clock (FlightClock), the camera (Camera),
+// the title's autopilot (DemoPilot) and the instruments (Hud).
 //
 // The level item is the world itself, and the camera moves it under the view.
 // So every piece of the level has the level as both its visual and its object
-// parent, and the engine's scene walk meets each piece exactly once.
+// parent, and the engine's scene walk meets each piece exactly once. The HUD
+// belongs to the level but is shown beside it, over the view, so it stays put.
 Item {
     id: level
     objectName: "gameLevel"
@@ -22,7 +25,7 @@ Item {
     property string title: ""
     property int worldWidth: 1600
     property int worldHeight: 1000
-    property color water: "#55b3e8"
+    property color water: Theme.sea
     property int parTime: 60
     // The result that earns three stars.
     property int parResult: 1000
@@ -30,7 +33,7 @@ Item {
     property real startX: 100
     property real startY: 100
     property real startAngle: Math.PI / 2
-    property int music: 10
+    property int music: Sounds.drumsAndBass
 
     // What the screen playing the level sets.
     property bool demo: false
@@ -174,34 +177,7 @@ Item {
     }
 
     function autopilot() {
-        if (route.length === 0 || airplane.landing)
-            return
-        airplane.petrol = startPetrol
-        var target = route[Math.min(waypoint, route.length - 1)]
-        var dx = target.x - (airplane.realX + airplane.width / 2)
-        var dy = target.y - (airplane.realY + airplane.height / 2)
-        var distance = Math.sqrt(dx * dx + dy * dy)
-        if (distance < 36) {
-            if (waypoint >= route.length - 1) {
-                airplane.vectorX = 0
-                airplane.vectorY = 0
-                airplane.doLanding(true)
-                explodeHappy(airplane.x + airplane.width / 2, airplane.y + airplane.height)
-                demoRestart.restart()
-                return
-            }
-            ++waypoint
-            return
-        }
-        airplane.vectorX = dx / distance
-        airplane.vectorY = -dy / distance
-        // Without the engine's step the demo bursts the buoys it passes itself.
-        var cx = airplane.realX + airplane.width / 2, cy = airplane.realY + airplane.height / 2
-        for (var i = 0; i < buoys.length; ++i) {
-            var b = buoys[i]
-            if (b.isAlive && Math.abs(b.x + b.width / 2 - cx) < b.width && Math.abs(b.y + b.height / 2 - cy) < b.height)
-                b.explode()
-        }
+        demoPilot.fly()
     }
 
     // --- Called by the engine -------------------------------------------------
@@ -300,16 +276,14 @@ Item {
         Explosion {}
     }
 
-    Timer {
-        id: demoRestart
-        interval: 2600
-        onTriggered: level.resetFlight()
+    DemoPilot {
+        id: demoPilot
+        level: level
     }
 
-    Timer {
+    FlightClock {
         id: flightClock
-        interval: level.airplane && level.airplane.fps > 0 ? Math.max(10, Math.round(1000 / level.airplane.fps)) : 33
-        repeat: true
+        fps: level.airplane ? level.airplane.fps : 0
         running: level.running && !level.paused && !level.ended && level.airplane !== null
         onTriggered: level.step()
     }
@@ -332,14 +306,14 @@ Item {
     readonly property bool thrusting: airplane !== null && Math.sqrt(airplane.vectorX * airplane.vectorX + airplane.vectorY * airplane.vectorY) > 0.5
     onThrustingChanged: {
         if (thrusting && running && !demo && !paused)
-            GameEngine.playSound(ticks % 2 ? 1 : 11)
+            GameEngine.playSound(ticks % 2 ? Sounds.jetWhine : Sounds.engineRumble)
     }
     Connections {
         target: level.airplane
         enabled: !level.demo
         function onLandingChanged() {
             if (level.airplane.landing)
-                GameEngine.playSound(20)
+                GameEngine.playSound(Sounds.bump)
         }
     }
 
@@ -355,27 +329,18 @@ Item {
         }
     }
 
-    // The camera looks a little ahead of the aeroplane and glides after it. On
-    // the title the aeroplane flies right of the menu.
-    readonly property real lookX: (airplane ? airplane.x + airplane.width / 2 + Math.sin(airplane.angle) * 70 : worldWidth / 2)
-                                  - (demo ? 170 : 0)
-    readonly property real lookY: airplane ? airplane.y + airplane.height / 2 - Math.cos(airplane.angle) * 50 : worldHeight / 2
-
-    // It stops at the world's edge while it can, but never lets the aeroplane
-    // out of the part of the screen the instruments leave free: the fuel gauge
-    // and buttons along the top, the radar in the bottom right corner. Beyond
-    // the world the sea goes on.
-    readonly property int safeSide: 140
-    readonly property int safeTop: 80
-    readonly property int safeBottom: 80
-    function camera(worldSize, viewSize, look, planePos, planeSize, low, high) {
-        var c = Math.max(viewSize - worldSize, Math.min(0, viewSize / 2 - look))
-        if (demo || !airplane)
-            return c
-        return Math.max(low - planePos, Math.min(viewSize - high - planeSize - planePos, c))
+    // The camera glides after the aeroplane.
+    Camera {
+        id: camera
+        airplane: level.airplane
+        demo: level.demo
+        worldWidth: level.width
+        worldHeight: level.height
+        viewWidth: level.viewWidth
+        viewHeight: level.viewHeight
     }
-    x: camera(width, viewWidth, lookX, airplane ? airplane.x : 0, airplane ? airplane.width : 0, safeSide, safeSide)
-    y: camera(height, viewHeight, lookY, airplane ? airplane.y : 0, airplane ? airplane.height : 0, safeTop, safeBottom)
+    x: camera.x
+    y: camera.y
     Behavior on x { enabled: level.running; SmoothedAnimation { velocity: 420 } }
     Behavior on y { enabled: level.running; SmoothedAnimation { velocity: 420 } }
 
@@ -402,7 +367,7 @@ Item {
                 x: (index % columns) * 160 + ((row % 2 + 2) % 2) * 80 + 30 - ((-level.x % 160) + 160) % 160
                 y: row * 140 + 40 + level.y
                 width: 34; height: 4; radius: 2
-                color: "#bfe8ff"
+                color: Theme.haze
                 opacity: 0.35
             }
         }
@@ -425,14 +390,16 @@ Item {
                 x: (index % columns) * 160 + ((Math.floor(index / columns) % 2) * 80) + 30
                 y: Math.floor(index / columns) * 140 + 40
                 width: 34; height: 4; radius: 2
-                color: "#bfe8ff"
+                color: Theme.haze
                 opacity: 0.35
             }
         }
     }
 
-    // The instruments stay put on the screen while the world moves. The
-    // title's demo flight never shows them, so it does not build them.
+    // The instruments stay put on the screen while the world moves: they are
+    // the level's (and go with it) but lie in the item that holds the level,
+    // over it, at the view's corner. The title's demo flight never shows
+    // them, so it does not build them.
     property Hud hud: null
     Component.onCompleted: {
         if (!demo)
@@ -441,11 +408,12 @@ Item {
     Component {
         id: hudComponent
         Hud {
-            z: 1000
-            x: -level.x
-            y: -level.y
+            parent: level.parent
+            z: level.z + 1
             width: level.viewWidth
             height: level.viewHeight
+            worldX: -level.x
+            worldY: -level.y
             airplane: level.airplane
             petrolFraction: level.airplane && level.startPetrol > 0 ? level.airplane.petrol / level.startPetrol : 0
             runways: level.runways

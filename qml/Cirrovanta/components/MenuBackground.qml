@@ -1,6 +1,7 @@
 pragma ComponentBehavior: Bound
 
 import QtQuick
+import Cirrovanta
 
 // The bright sky behind the menus: the picture if the artwork has it, over a
 // sky gradient with a few drifting clouds.
@@ -8,9 +9,9 @@ Item {
     Rectangle {
         anchors.fill: parent
         gradient: Gradient {
-            GradientStop { position: 0; color: "#55b3e8" }
-            GradientStop { position: 0.7; color: "#bfe8ff" }
-            GradientStop { position: 1; color: "#4fc6c0" }
+            GradientStop { position: 0; color: Theme.sea }
+            GradientStop { position: 0.7; color: Theme.haze }
+            GradientStop { position: 1; color: Theme.shallows }
         }
     }
     Picture {

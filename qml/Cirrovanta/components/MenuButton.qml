@@ -1,15 +1,16 @@
 import QtQuick
+import Cirrovanta
 
 // A big friendly menu button: mouse, touch and keyboard (arrows move between
 // buttons, Enter or Space presses).
 Item {
     id: button
-    width: 260
-    height: 52
+    width: Theme.menuButtonWidth
+    height: Theme.menuButtonHeight
     property string text: ""
     property string icon: ""
     property bool locked: false
-    property color tint: "#2f7fc1"
+    property color tint: Theme.sky
     signal clicked()
 
     activeFocusOnTab: true
@@ -33,8 +34,8 @@ Item {
         id: face
         anchors.fill: parent
         radius: height / 2
-        color: button.locked ? "#9aa7b4" : (mouse.pressed ? Qt.darker(button.tint, 1.2) : button.tint)
-        border.color: button.activeFocus ? "#ffd23f" : Qt.darker(color, 1.25)
+        color: button.locked ? Theme.off : (mouse.pressed ? Qt.darker(button.tint, 1.2) : button.tint)
+        border.color: button.activeFocus ? Theme.focus : Qt.darker(color, 1.25)
         border.width: button.activeFocus ? 4 : 2
         scale: button.activeFocus || mouse.containsMouse ? 1.04 : 1
         Behavior on scale { NumberAnimation { duration: 120 } }
@@ -45,7 +46,7 @@ Item {
             anchors.margins: 5
             height: parent.height * 0.42
             radius: height / 2
-            color: "#ffffff"
+            color: Theme.white
             opacity: 0.18
         }
         Row {
@@ -60,11 +61,11 @@ Item {
             Text {
                 anchors.verticalCenter: parent.verticalCenter
                 text: button.text
-                color: "#ffffff"
-                font.pixelSize: 22
+                color: Theme.white
+                font.pixelSize: Theme.fontButton
                 font.bold: true
                 style: Text.Raised
-                styleColor: "#20000000"
+                styleColor: Theme.textShade
             }
         }
     }

@@ -31,14 +31,6 @@ function realGroups(list) {
     return out
 }
 
-// Rank from finished groups: cadet, cadet with wings, officer, senior officer,
-// and captain once every group is finished.
-function rankFor(finished, groupCount) {
-    if (groupCount > 0 && finished >= groupCount)
-        return 4
-    return Math.min(finished, 3)
-}
-
 // Only web locations are ever opened.
 function isWebLocation(location) {
     return /^https?:\/\/[^\s]+$/i.test(String(location))

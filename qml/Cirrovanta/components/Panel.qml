@@ -1,9 +1,10 @@
 import QtQuick
+import Cirrovanta
 
 // A translucent rounded card that menus sit on.
 Rectangle {
-    radius: 22
-    color: "#e6ffffff"
-    border.color: "#2f7fc1"
-    border.width: 2
+    radius: Theme.panelRadius
+    color: Theme.panel
+    border.color: Theme.sky
+    border.width: Theme.panelBorder
 }

@@ -1,14 +1,15 @@
 pragma ComponentBehavior: Bound
 
 import QtQuick
+import Cirrovanta
 
 // North-up radar: the aeroplane in the middle, the runway as a bright mark and
 // live buoys as dots, each placed by its distance and clamped to the rim.
 Item {
     id: radar
     objectName: "radar"
-    width: 120
-    height: 120
+    width: Theme.radarSize
+    height: Theme.radarSize
     property Airplane airplane: null
     property var runways: []
     property var buoys: []
@@ -42,8 +43,8 @@ Item {
             width: 18; height: 7; radius: 2
             x: at.x - width / 2; y: at.y - height / 2
             rotation: modelData.rotation
-            color: "#ffd23f"
-            border.color: "#ffffff"
+            color: Theme.focus
+            border.color: Theme.white
             border.width: 1
         }
     }
@@ -55,7 +56,7 @@ Item {
             visible: modelData.isAlive
             width: 6; height: 6; radius: 3
             x: at.x - 3; y: at.y - 3
-            color: "#ff8a2a"
+            color: Theme.accent
         }
     }
     Rectangle {
@@ -63,8 +64,8 @@ Item {
         visible: radar.ghost !== null && radar.ghost.visible
         width: 8; height: 8; radius: 4
         x: at.x - 4; y: at.y - 4
-        color: "#ffffff"
-        border.color: "#2f7fc1"
+        color: Theme.white
+        border.color: Theme.sky
         opacity: 0.8
     }
     Picture { name: "radar_fg.svg"; anchors.fill: parent }

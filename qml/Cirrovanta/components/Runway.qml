@@ -1,7 +1,7 @@
 pragma ComponentBehavior: Bound
 
 import QtQuick
-import "Polygon.js" as Polygon
+import Cirrovanta
 
 // A runway. The level names it ("landing…") so the engine finds it. By default
 // the whole rectangle counts; `outline` (corners in item coordinates) narrows
@@ -25,16 +25,16 @@ Item {
         anchors.fill: parent
         anchors.margins: -6
         radius: 10
-        color: "#7cc56b"
-        border.color: "#4e9a4a"
+        color: Theme.grass
+        border.color: Theme.go
         border.width: 2
     }
     Rectangle {
         id: tarmac
         anchors.fill: parent
         radius: 6
-        color: "#5f6570"
-        border.color: "#3c4048"
+        color: Theme.asphalt
+        border.color: Theme.ink
         border.width: 2
     }
     // Threshold stripes at both ends.
@@ -47,7 +47,7 @@ Item {
             spacing: 4
             Repeater {
                 model: 4
-                Rectangle { width: 14; height: 4; radius: 1; color: "#f7f9fb" }
+                Rectangle { width: 14; height: 4; radius: 1; color: Theme.snow }
             }
         }
     }
@@ -57,7 +57,7 @@ Item {
         spacing: 12
         Repeater {
             model: Math.max(0, Math.floor((runway.width - 70) / 28))
-            Rectangle { width: 16; height: 3; radius: 1; color: "#f7f9fb" }
+            Rectangle { width: 16; height: 3; radius: 1; color: Theme.snow }
         }
     }
     // Edge lights, blinking gently so the runway catches the eye.
@@ -72,7 +72,7 @@ Item {
                 model: 8
                 Rectangle {
                     width: 6; height: 6; radius: 3
-                    color: "#ffd23f"
+                    color: Theme.focus
                     SequentialAnimation on opacity {
                         loops: Animation.Infinite
                         NumberAnimation { from: 1; to: 0.35; duration: 700 }

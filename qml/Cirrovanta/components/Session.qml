@@ -1,5 +1,5 @@
 import QtQuick
-import "Names.js" as Names
+import Cirrovanta
 
 // What the whole game remembers while it runs: which screen is up, the group
 // and level being played, what the engine and the settings store told the
@@ -41,11 +41,11 @@ QtObject {
         paused = false
         screen = name
         if (name !== "flight")
-            playMusic(9)
+            playMusic(Sounds.mainTheme)
     }
 
     function back() {
-        GameEngine.playSound(4)
+        GameEngine.playSound(Sounds.buttonClick)
         switch (screen) {
         case "groups": case "settings": case "howto": case "about":
             go("title"); break
@@ -137,25 +137,7 @@ QtObject {
         for (var i = 0; i < list.length; ++i)
             if (GameEngine.getPassed(list[i]))
                 ++finished
-        GameEngine.setPilotRank(Names.rankFor(finished, list.length))
-    }
-
-    function rankName(rank) {
-        switch (rank) {
-        case 1: return qsTr("Cadet with wings")
-        case 2: return qsTr("Officer")
-        case 3: return qsTr("Senior officer")
-        case 4: return qsTr("Captain")
-        default: return qsTr("Cadet")
-        }
-    }
-
-    function rankCap(rank) {
-        return ["hat_cadett.svg", "hat_cadett2.svg", "hat_officer.svg", "hat_officer.svg", "hat_captain.svg"][Math.max(0, Math.min(4, rank))]
-    }
-
-    function rankInsignia(rank) {
-        return ["rank_cadett.svg", "rank_cadett.svg", "rank_officer.svg", "rank_officer2.svg", "rank_captain.svg"][Math.max(0, Math.min(4, rank))]
+        GameEngine.setPilotRank(Ranks.rankFor(finished, list.length))
     }
 
     // --- Settings ------------------------------------------------------------
@@ -163,7 +145,7 @@ QtObject {
     function toggleMute() {
         muted = !muted
         GameEngine.setMuted(muted)
-        GameEngine.playSound(4)
+        GameEngine.playSound(Sounds.buttonClick)
     }
 
     // Stores the current pose as level: (rawX − 90, rawY − 90, rawZ).

@@ -1,8 +1,8 @@
 pragma ComponentBehavior: Bound
 
 import QtQuick
+import Cirrovanta
 import QtQuick.Shapes
-import "Polygon.js" as Polygon
 
 // A piece of ground drawn from its outline (corners in item coordinates),
 // rounded, in layers from the outside in, with a soft shadow down and right.
@@ -11,12 +11,12 @@ import "Polygon.js" as Polygon
 Item {
     id: terrain
     property var points: [Qt.point(0, 0), Qt.point(width, 0), Qt.point(width, height), Qt.point(0, height)]
-    property color rimColor: "#5f5248"
-    property var layerColors: ["#8c7b6b"]
+    property color rimColor: Theme.rockRim
+    property var layerColors: [Theme.rockFoot]
     property var layerScales: [1.0]
     // A margin drawn around the outline that does not count for collisions
     // (shallow water round an island, grass at a mountain's foot).
-    property color skirtColor: "transparent"
+    property color skirtColor: Theme.clear
     property real skirtScale: 1.0
     property real shadowOffset: 8
     readonly property var outline: Polygon.smooth(points, 6)
@@ -31,8 +31,8 @@ Item {
         anchors.fill: parent
         visible: terrain.shadowOffset > 0
         ShapePath {
-            strokeColor: "transparent"
-            fillColor: "#30163a5c"
+            strokeColor: Theme.clear
+            fillColor: Theme.terrainShadow
             PathPolyline { path: Polygon.closed(Polygon.offset(Polygon.shrunk(terrain.outline, terrain.skirtScale), terrain.shadowOffset, terrain.shadowOffset)) }
         }
     }
@@ -40,7 +40,7 @@ Item {
         anchors.fill: parent
         visible: terrain.skirtScale > 1
         ShapePath {
-            strokeColor: "transparent"
+            strokeColor: Theme.clear
             fillColor: terrain.skirtColor
             PathPolyline { path: Polygon.closed(Polygon.shrunk(terrain.outline, terrain.skirtScale)) }
         }
@@ -52,7 +52,7 @@ Item {
             required property int index
             anchors.fill: parent
             ShapePath {
-                strokeColor: layer.index === 0 ? terrain.rimColor : "transparent"
+                strokeColor: layer.index === 0 ? terrain.rimColor : Theme.clear
                 strokeWidth: layer.index === 0 ? 2 : 0
                 joinStyle: ShapePath.RoundJoin
                 fillColor: terrain.layerColors[layer.index]

@@ -1,6 +1,7 @@
 pragma ComponentBehavior: Bound
 
 import QtQuick
+import Cirrovanta
 
 // Every tilt source the game found, the one steering now in green. A game
 // controller with motion sensors has a button that switches it between its
@@ -42,9 +43,9 @@ Column {
     Text {
         objectName: "tiltSourceText"
         text: qsTr("Steering with: %1").arg(tiltSources.steeringName())
-        font.pixelSize: 16
+        font.pixelSize: Theme.fontBody
         font.bold: true
-        color: "#4e9a4a"
+        color: Theme.go
     }
 
     Flow {
@@ -65,15 +66,15 @@ Column {
                     width: chipText.implicitWidth + 24
                     height: 34
                     radius: 17
-                    color: sourceEntry.modelData.steering ? "#4e9a4a" : "#dfe9f2"
-                    border.color: "#2f7fc1"
+                    color: sourceEntry.modelData.steering ? Theme.go : Theme.pale
+                    border.color: Theme.sky
                     border.width: 1
                     Text {
                         id: chipText
                         anchors.centerIn: parent
                         text: tiltSources.entryName(sourceEntry.modelData)
-                        font.pixelSize: 15
-                        color: sourceEntry.modelData.steering ? "#ffffff" : "#3c4048"
+                        font.pixelSize: Theme.fontSmall
+                        color: sourceEntry.modelData.steering ? Theme.white : Theme.ink
                     }
                 }
                 MenuButton {
@@ -84,9 +85,9 @@ Column {
                     width: Math.max(200, tiltSources.entryName(sourceEntry.modelData).length * 12 + 40)
                     height: 34
                     text: tiltSources.entryName(sourceEntry.modelData)
-                    tint: sourceEntry.modelData.steering ? "#4e9a4a" : "#2f7fc1"
+                    tint: sourceEntry.modelData.steering ? Theme.go : Theme.sky
                     onClicked: {
-                        GameEngine.playSound(4)
+                        GameEngine.playSound(Sounds.buttonClick)
                         TiltSource.setControllerMotion(sourceEntry.modelData.id, !sourceEntry.modelData.motion)
                     }
                 }

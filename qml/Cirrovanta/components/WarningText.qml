@@ -1,15 +1,16 @@
 import QtQuick
+import Cirrovanta
 
 // Large, short-lived warnings at the top centre of the screen.
 Text {
     id: warning
     property alias timer: hideTimer
     horizontalAlignment: Text.AlignHCenter
-    font.pixelSize: 30
+    font.pixelSize: Theme.fontWarning
     font.bold: true
-    color: "#ffffff"
+    color: Theme.white
     style: Text.Outline
-    styleColor: "#e23b3b"
+    styleColor: Theme.danger
     visible: hideTimer.running
     textFormat: Text.PlainText
 

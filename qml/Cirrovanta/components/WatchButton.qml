@@ -1,4 +1,5 @@
 import QtQuick
+import Cirrovanta
 
 // "Watch replay" of the flight just flown, or "Watch best flight" of a level:
 // picks the recording and opens the replay screen, which comes back to
@@ -13,9 +14,9 @@ MenuButton {
 
     visible: store !== null && (level.length ? store.best(level) !== null : store.hasLastFlight)
     text: level.length ? qsTr("Watch best flight") : qsTr("Watch replay")
-    tint: "#2f7fc1"
+    tint: Theme.sky
     onClicked: {
-        GameEngine.playSound(4)
+        GameEngine.playSound(Sounds.buttonClick)
         var chosen = level.length ? store.watchBest(level, from) : store.watchLast(from)
         if (chosen && session)
             session.go("replay")

@@ -1,6 +1,5 @@
 import QtQuick
-import "../components"
-import "../components/Names.js" as Names
+import Cirrovanta
 
 // Version, credits and, when the update check found one, the newer version.
 GameScreen {
@@ -9,7 +8,7 @@ GameScreen {
     function openUpdate() {
         if (!Names.isWebLocation(session.updateLocation))
             return
-        GameEngine.playSound(4)
+        GameEngine.playSound(Sounds.buttonClick)
         Qt.openUrlExternally(session.updateLocation)
     }
 
@@ -34,30 +33,30 @@ GameScreen {
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 text: qsTr("Cirrovanta")
-                font.pixelSize: 44; font.bold: true; font.italic: true
-                color: "#2f7fc1"
+                font.pixelSize: Theme.fontBanner; font.bold: true; font.italic: true
+                color: Theme.sky
             }
             Text {
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 text: qsTr("Version %1").arg("1.0")
-                font.pixelSize: 20
-                color: "#3c4048"
+                font.pixelSize: Theme.fontLead
+                color: Theme.ink
             }
             Text {
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
                 text: qsTr("Tilt to steer, burst the buoys, mind the hills and land before the petrol runs out.")
-                font.pixelSize: 17
-                color: "#3c4048"
+                font.pixelSize: Theme.fontLabel
+                color: Theme.ink
             }
             Text {
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 text: qsTr("© Velmoran")
-                font.pixelSize: 15
-                color: "#6d7884"
+                font.pixelSize: Theme.fontSmall
+                color: Theme.slate
             }
             Item { width: 1; height: 6 }
             Rectangle {
@@ -67,8 +66,8 @@ GameScreen {
                 width: parent.width
                 height: offerColumn.height + 24
                 radius: 16
-                color: "#fff4cc"
-                border.color: "#ff8a2a"
+                color: Theme.note
+                border.color: Theme.accent
                 border.width: 2
                 Column {
                     id: offerColumn
@@ -79,8 +78,8 @@ GameScreen {
                         width: parent.width
                         horizontalAlignment: Text.AlignHCenter
                         text: qsTr("A newer version is ready:")
-                        font.pixelSize: 17; font.bold: true
-                        color: "#3c4048"
+                        font.pixelSize: Theme.fontLabel; font.bold: true
+                        color: Theme.ink
                     }
                     Text {
                         objectName: "updateLocationText"
@@ -89,8 +88,8 @@ GameScreen {
                         textFormat: Text.PlainText
                         elide: Text.ElideMiddle
                         text: about.session.updateLocation
-                        font.pixelSize: 15
-                        color: "#2f7fc1"
+                        font.pixelSize: Theme.fontSmall
+                        color: Theme.sky
                     }
                     MenuButton {
                         id: downloadButton
@@ -98,7 +97,7 @@ GameScreen {
                         anchors.horizontalCenter: parent.horizontalCenter
                         focus: about.session.updateOffered
                         text: qsTr("Get it")
-                        tint: "#ff8a2a"
+                        tint: Theme.accent
                         onClicked: about.openUpdate()
                     }
                 }

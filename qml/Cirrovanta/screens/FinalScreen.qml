@@ -1,5 +1,5 @@
 import QtQuick
-import "../components"
+import Cirrovanta
 
 // A group is finished: its own closing document, with the pilot's rank.
 GameScreen {
@@ -8,7 +8,7 @@ GameScreen {
 
     function goBack() { session.afterFinal() }
 
-    Component.onCompleted: GameEngine.playSound(19)
+    Component.onCompleted: GameEngine.playSound(Sounds.applause)
 
     MenuBackground { anchors.fill: parent }
     Panel {
@@ -30,8 +30,8 @@ GameScreen {
             anchors.centerIn: parent
             visible: message.status !== Loader.Ready
             text: qsTr("Group finished!")
-            font.pixelSize: 36; font.bold: true
-            color: "#2f7fc1"
+            font.pixelSize: Theme.fontHeading; font.bold: true
+            color: Theme.sky
         }
     }
     MenuButton {
@@ -40,7 +40,7 @@ GameScreen {
         anchors.bottomMargin: 16
         focus: true
         text: qsTr("Continue")
-        tint: "#ff8a2a"
-        onClicked: { GameEngine.playSound(4); finalScreen.session.afterFinal() }
+        tint: Theme.accent
+        onClicked: { GameEngine.playSound(Sounds.buttonClick); finalScreen.session.afterFinal() }
     }
 }

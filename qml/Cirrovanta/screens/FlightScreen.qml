@@ -1,6 +1,5 @@
 import QtQuick
-import "../components"
-import "../components/Scoring.js" as Scoring
+import Cirrovanta
 
 // One flight: loads the level, hands it to the engine, runs it, pauses it,
 // scores it, stores the result and gives the level back.
@@ -78,7 +77,7 @@ GameScreen {
         level.running = true
         GameEngine.enableEngineTimer(true)
         session.playMusic(level.music)
-        GameEngine.playSound(0)
+        GameEngine.playSound(Sounds.engineHum)
     }
 
     // Hands the level back to the engine. It is renamed first so that the
@@ -180,8 +179,8 @@ GameScreen {
         width: 516
         height: briefingText.height + 14
         radius: 16
-        color: "#e6ffffff"
-        border.color: "#2f7fc1"
+        color: Theme.panel
+        border.color: Theme.sky
         border.width: 2
         opacity: 0
         visible: opacity > 0
@@ -205,9 +204,9 @@ GameScreen {
             wrapMode: Text.WordWrap
             horizontalAlignment: Text.AlignHCenter
             text: briefing.text
-            font.pixelSize: 17
+            font.pixelSize: Theme.fontLabel
             font.bold: true
-            color: "#2f7fc1"
+            color: Theme.sky
         }
         SequentialAnimation {
             id: briefingFade
@@ -227,21 +226,21 @@ GameScreen {
         width: 150
         height: 30
         radius: 8
-        color: "#b3ffffff"
+        color: Theme.veil
         visible: flight.level !== null && flight.level.keyboardSteering && !flight.level.ended
         Rectangle {
             x: 4; y: 4
             height: parent.height - 8
             width: (parent.width - 8) * (flight.level ? flight.level.throttle : 0)
             radius: 5
-            color: "#ff8a2a"
+            color: Theme.accent
         }
         Text {
             anchors.centerIn: parent
             text: qsTr("Throttle %1 %").arg(Math.round((flight.level ? flight.level.throttle : 0) * 100))
-            font.pixelSize: 15
+            font.pixelSize: Theme.fontSmall
             font.bold: true
-            color: "#3c4048"
+            color: Theme.ink
         }
     }
 
@@ -257,7 +256,7 @@ GameScreen {
                 flight.forceActiveFocus()
             }
         }
-        onResume: { GameEngine.playSound(4); flight.session.paused = false }
-        onQuit: { GameEngine.playSound(4); flight.session.go("levels") }
+        onResume: { GameEngine.playSound(Sounds.buttonClick); flight.session.paused = false }
+        onQuit: { GameEngine.playSound(Sounds.buttonClick); flight.session.go("levels") }
     }
 }

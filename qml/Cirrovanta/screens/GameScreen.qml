@@ -1,5 +1,5 @@
 import QtQuick
-import "../components"
+import Cirrovanta
 
 // What every screen shares: the session, and Esc or the phone's back key going
 // one step back.

@@ -1,9 +1,7 @@
 pragma ComponentBehavior: Bound
 
 import QtQuick
-import "../components"
-import "../components/Names.js" as Names
-import "../Levels/Titles.js" as Titles
+import Cirrovanta
 
 // The level groups: name, finished flag, total; locked until the group before
 // is finished.
@@ -67,11 +65,11 @@ GameScreen {
                 accessibleName: Titles.group(modelData, Names.groupTitle(modelData))
                 onClicked: {
                     if (!open) {
-                        GameEngine.playSound(12)
+                        GameEngine.playSound(Sounds.wrongBeep)
                         shake.restart()
                         return
                     }
-                    GameEngine.playSound(4)
+                    GameEngine.playSound(Sounds.buttonClick)
                     groupsScreen.session.openGroup(modelData)
                 }
                 Keys.onRightPressed: list.focusCard(cell.index, 1)
@@ -100,21 +98,21 @@ GameScreen {
                         horizontalAlignment: Text.AlignHCenter
                         wrapMode: Text.WordWrap
                         text: Titles.group(card.modelData, Names.groupTitle(card.modelData))
-                        font.pixelSize: 20; font.bold: true
-                        color: card.open ? "#2f7fc1" : "#6d7884"
+                        font.pixelSize: Theme.fontLead; font.bold: true
+                        color: card.open ? Theme.sky : Theme.slate
                     }
                     Text {
                         anchors.horizontalCenter: parent.horizontalCenter
                         text: !card.open ? qsTr("Locked") : card.finished ? qsTr("Finished ✓") : qsTr("Open")
-                        font.pixelSize: 15
-                        color: card.finished ? "#4e9a4a" : "#3c4048"
+                        font.pixelSize: Theme.fontSmall
+                        color: card.finished ? Theme.go : Theme.ink
                     }
                     Text {
                         anchors.horizontalCenter: parent.horizontalCenter
                         visible: card.open
                         text: qsTr("Total %1").arg(card.total)
-                        font.pixelSize: 15
-                        color: "#3c4048"
+                        font.pixelSize: Theme.fontSmall
+                        color: Theme.ink
                     }
                 }
             }
@@ -124,7 +122,7 @@ GameScreen {
         anchors.centerIn: parent
         visible: groupsScreen.groups.length === 0
         text: qsTr("No flights found.")
-        font.pixelSize: 24
-        color: "#ffffff"
+        font.pixelSize: Theme.fontLarge
+        color: Theme.white
     }
 }

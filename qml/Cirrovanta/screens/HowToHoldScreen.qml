@@ -1,7 +1,7 @@
 pragma ComponentBehavior: Bound
 
 import QtQuick
-import "../components"
+import Cirrovanta
 
 // How to hold the device: the two animated guides.
 GameScreen {
@@ -43,8 +43,8 @@ GameScreen {
                         horizontalAlignment: Text.AlignHCenter
                         wrapMode: Text.WordWrap
                         text: guide.modelData.text
-                        font.pixelSize: 18
-                        color: "#3c4048"
+                        font.pixelSize: Theme.fontText
+                        color: Theme.ink
                     }
                 }
             }
@@ -58,10 +58,10 @@ GameScreen {
         horizontalAlignment: Text.AlignHCenter
         wrapMode: Text.WordWrap
         text: qsTr("On a computer: ← → turn while held, ↑ ↓ set the throttle, and the aeroplane holds its course and speed when you let go. Or move the mouse: it steers towards the pointer.")
-        font.pixelSize: 16
-        color: "#ffffff"
+        font.pixelSize: Theme.fontBody
+        color: Theme.white
         style: Text.Outline
-        styleColor: "#2f7fc1"
+        styleColor: Theme.sky
     }
     Item {
         focus: true

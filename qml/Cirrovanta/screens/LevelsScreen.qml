@@ -1,9 +1,7 @@
 pragma ComponentBehavior: Bound
 
 import QtQuick
-import "../components"
-import "../components/Names.js" as Names
-import "../Levels/Titles.js" as Titles
+import Cirrovanta
 
 // The flights of one group: number, name, passed flag and best result.
 GameScreen {
@@ -75,7 +73,7 @@ GameScreen {
                 focus: true
                 accessibleName: qsTr("Flight %1: %2").arg(Names.levelNumber(modelData)).arg(Titles.level(levelsScreen.session.group, modelData, Names.levelTitle(modelData)))
                 onClicked: {
-                    GameEngine.playSound(4)
+                    GameEngine.playSound(Sounds.buttonClick)
                     levelsScreen.session.startLevel(modelData)
                 }
                 Keys.onRightPressed: grid.focusCard(cell.index, 1)
@@ -91,12 +89,12 @@ GameScreen {
                     Rectangle {
                         anchors.horizontalCenter: parent.horizontalCenter
                         width: 58; height: 58; radius: 29
-                        color: card.passed ? "#4e9a4a" : "#2f7fc1"
+                        color: card.passed ? Theme.go : Theme.sky
                         Text {
                             anchors.centerIn: parent
                             text: Names.levelNumber(card.modelData)
-                            font.pixelSize: 28; font.bold: true
-                            color: "#ffffff"
+                            font.pixelSize: Theme.fontSubtitle; font.bold: true
+                            color: Theme.white
                         }
                     }
                     Text {
@@ -105,14 +103,14 @@ GameScreen {
                         horizontalAlignment: Text.AlignHCenter
                         wrapMode: Text.WordWrap
                         text: Titles.level(levelsScreen.session.group, card.modelData, Names.levelTitle(card.modelData))
-                        font.pixelSize: 17; font.bold: true
-                        color: "#2f7fc1"
+                        font.pixelSize: Theme.fontLabel; font.bold: true
+                        color: Theme.sky
                     }
                     Text {
                         anchors.horizontalCenter: parent.horizontalCenter
                         text: card.passed ? qsTr("Best %1").arg(card.best) : qsTr("Not landed yet")
-                        font.pixelSize: 14
-                        color: card.passed ? "#4e9a4a" : "#6d7884"
+                        font.pixelSize: Theme.fontCaption
+                        color: card.passed ? Theme.go : Theme.slate
                     }
                 }
             }

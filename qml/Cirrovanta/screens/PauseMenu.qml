@@ -1,5 +1,5 @@
 import QtQuick
-import "../components"
+import Cirrovanta
 
 // The flight stands still behind this until the player resumes or leaves.
 FocusScope {
@@ -12,7 +12,7 @@ FocusScope {
 
     Rectangle {
         anchors.fill: parent
-        color: "#802f7fc1"
+        color: Theme.skyShade
     }
     MouseArea { anchors.fill: parent }
     Panel {
@@ -25,14 +25,14 @@ FocusScope {
             Text {
                 anchors.horizontalCenter: parent.horizontalCenter
                 text: qsTr("Paused")
-                font.pixelSize: 36; font.bold: true
-                color: "#2f7fc1"
+                font.pixelSize: Theme.fontHeading; font.bold: true
+                color: Theme.sky
             }
             MenuButton {
                 id: resumeButton
                 focus: true
                 text: qsTr("Resume")
-                tint: "#ff8a2a"
+                tint: Theme.accent
                 onClicked: pause.resume()
             }
             MenuButton {

@@ -1,6 +1,6 @@
 import QtQuick
 import QtQuick.Window
-import "../components"
+import Cirrovanta
 
 // Watching a recorded flight: the level is shown and its aeroplane flies the
 // recording frame by frame, with its shadow, the recorded petrol, warnings,
@@ -42,7 +42,7 @@ GameScreen {
         show()
         happen(-1, 0)
         // After the move to this screen, which starts the menu's music.
-        Qt.callLater(function() { replayScreen.session.playMusic(replayScreen.level ? replayScreen.level.music : 9) })
+        Qt.callLater(function() { replayScreen.session.playMusic(replayScreen.level ? replayScreen.level.music : Sounds.mainTheme) })
     }
 
     function restart() {
@@ -56,7 +56,7 @@ GameScreen {
     }
 
     function goBack() {
-        GameEngine.playSound(4)
+        GameEngine.playSound(Sounds.buttonClick)
         var from = store ? String(store.watchedFrom) : ""
         session.go(from.length ? from : "levels")
     }
@@ -111,12 +111,12 @@ GameScreen {
             var buoy = level.buoys[event.detail]
             if (buoy && buoy.isAlive) {
                 buoy.explode()
-                GameEngine.playSound(5)
+                GameEngine.playSound(Sounds.pageClick)
             }
             break
         case "cloud":
             if (!seatbelts)
-                GameEngine.playSound(3)
+                GameEngine.playSound(Sounds.warningChime)
             break
         case "seatbeltsOn": case "seatbeltsOff":
             seatbelts = event.kind === "seatbeltsOn"
@@ -125,7 +125,7 @@ GameScreen {
         case "terrainWarning":
             level.showWarningText(qsTranslate("GameEngine", "WARNING! Terrain ahead!"), 1500)
             level.groundWarning(true)
-            GameEngine.playSound(2)
+            GameEngine.playSound(Sounds.terrainAlarm)
             break
         case "terrainClear":
             if (!plane.landing)
@@ -135,7 +135,7 @@ GameScreen {
             plane.doLanding(true)
             level.groundWarning(true)
             level.showWarningText(qsTranslate("GameEngine", "Landing. Fasten seatbelts!"), 3000)
-            GameEngine.playSound(3)
+            GameEngine.playSound(Sounds.warningChime)
             break
         case "landingCancelled":
             if (!falling) {
@@ -151,7 +151,7 @@ GameScreen {
             break
         case "crash":
             level.explode(plane.x + plane.width / 2, plane.y + plane.height)
-            GameEngine.playSound(6)
+            GameEngine.playSound(Sounds.explosion)
             break
         case "landed":
             level.explodeHappy(plane.x + plane.width / 2, plane.y + plane.height)
@@ -186,19 +186,19 @@ GameScreen {
         x: 12; y: 86
         width: label.width + 28; height: 30
         radius: 15
-        color: "#c0000000"
+        color: Theme.dim
         Rectangle {
             x: 10; width: 10; height: 10; radius: 5
             anchors.verticalCenter: parent.verticalCenter
-            color: "#e23b3b"
+            color: Theme.danger
         }
         Text {
             id: label
             x: 26
             anchors.verticalCenter: parent.verticalCenter
             text: replayScreen.finished ? qsTr("Replay – end") : qsTr("Replay")
-            color: "#ffffff"
-            font.pixelSize: 16; font.bold: true
+            color: Theme.white
+            font.pixelSize: Theme.fontBody; font.bold: true
         }
     }
 
@@ -223,7 +223,7 @@ GameScreen {
         MenuButton {
             width: 110; height: 44
             text: replayScreen.speed === 2 ? qsTr("1×") : qsTr("2×")
-            tint: replayScreen.speed === 2 ? "#ff8a2a" : "#2f7fc1"
+            tint: replayScreen.speed === 2 ? Theme.accent : Theme.sky
             Keys.onRightPressed: focusNext(true)
             Keys.onLeftPressed: focusNext(false)
             onClicked: replayScreen.speed = replayScreen.speed === 2 ? 1 : 2
@@ -231,7 +231,7 @@ GameScreen {
         MenuButton {
             width: 130; height: 44
             text: qsTr("Back")
-            tint: "#4e9a4a"
+            tint: Theme.go
             Keys.onLeftPressed: focusNext(false)
             onClicked: replayScreen.goBack()
         }

@@ -1,8 +1,7 @@
 pragma ComponentBehavior: Bound
 
 import QtQuick
-import "../components"
-import "../components/Scoring.js" as Scoring
+import Cirrovanta
 
 // After a flight: win or lose, how the result was made up, and the way on.
 GameScreen {
@@ -21,7 +20,7 @@ GameScreen {
         // Once per flight: coming back from its replay is no new best.
         if (passed && result.newBest && !result.applauded) {
             result.applauded = true
-            GameEngine.playSound(8)
+            GameEngine.playSound(Sounds.shortApplause)
         }
     }
 
@@ -96,11 +95,11 @@ GameScreen {
             width: 180
             horizontalAlignment: Text.AlignHCenter
             text: resultScreen.praise
-            font.pixelSize: 24
+            font.pixelSize: Theme.fontLarge
             fontSizeMode: Text.HorizontalFit
-            minimumPixelSize: 14
+            minimumPixelSize: Theme.fontCaption
             font.bold: true
-            color: resultScreen.passed ? "#8a4b00" : "#3c4048"
+            color: resultScreen.passed ? Theme.amber : Theme.ink
         }
     }
 
@@ -120,10 +119,10 @@ GameScreen {
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 text: resultScreen.heading
-                font.pixelSize: 30; font.bold: true
+                font.pixelSize: Theme.fontWarning; font.bold: true
                 fontSizeMode: Text.HorizontalFit
-                minimumPixelSize: 18
-                color: resultScreen.passed && !resultScreen.wrecked ? "#4e9a4a" : "#e23b3b"
+                minimumPixelSize: Theme.fontText
+                color: resultScreen.passed && !resultScreen.wrecked ? Theme.go : Theme.danger
             }
             ScoreLine {
                 visible: resultScreen.passed
@@ -143,7 +142,7 @@ GameScreen {
                 label: qsTr("Time bonus (%1 s)").arg(resultScreen.result.seconds || 0)
                 value: resultScreen.result.time || 0
             }
-            Rectangle { width: parent.width; height: 2; color: "#2f7fc1"; visible: resultScreen.passed }
+            Rectangle { width: parent.width; height: 2; color: Theme.sky; visible: resultScreen.passed }
             ScoreLine {
                 width: parent.width
                 label: qsTr("Result")
@@ -154,8 +153,8 @@ GameScreen {
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 text: resultScreen.result.newBest ? qsTr("New best!") : qsTr("Best %1").arg(resultScreen.result.best || 0)
-                font.pixelSize: 18; font.bold: Boolean(resultScreen.result.newBest)
-                color: resultScreen.result.newBest ? "#ff8a2a" : "#3c4048"
+                font.pixelSize: Theme.fontText; font.bold: Boolean(resultScreen.result.newBest)
+                color: resultScreen.result.newBest ? Theme.accent : Theme.ink
             }
             Text {
                 objectName: "explanation"
@@ -163,8 +162,8 @@ GameScreen {
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
                 text: resultScreen.explanation
-                font.pixelSize: 16
-                color: "#3c4048"
+                font.pixelSize: Theme.fontBody
+                color: Theme.ink
             }
         }
     }
@@ -179,10 +178,10 @@ GameScreen {
             width: 190
             focus: resultScreen.firstChoice === "retry"
             text: qsTr("Try again")
-            tint: resultScreen.passed ? "#2f7fc1" : "#ff8a2a"
+            tint: resultScreen.passed ? Theme.sky : Theme.accent
             Keys.onRightPressed: focusNext(true)
             Keys.onLeftPressed: focusNext(false)
-            onClicked: { GameEngine.playSound(4); resultScreen.session.startLevel(resultScreen.session.level) }
+            onClicked: { GameEngine.playSound(Sounds.buttonClick); resultScreen.session.startLevel(resultScreen.session.level) }
         }
         MenuButton {
             id: nextButton
@@ -190,20 +189,20 @@ GameScreen {
             visible: resultScreen.next.length > 0 && resultScreen.session.pendingFinal.length === 0
             focus: resultScreen.firstChoice === "next"
             text: qsTr("Next flight")
-            tint: "#ff8a2a"
+            tint: Theme.accent
             Keys.onRightPressed: focusNext(true)
             Keys.onLeftPressed: focusNext(false)
-            onClicked: { GameEngine.playSound(4); resultScreen.session.startLevel(resultScreen.next) }
+            onClicked: { GameEngine.playSound(Sounds.buttonClick); resultScreen.session.startLevel(resultScreen.next) }
         }
         MenuButton {
             id: continueButton
             width: 190
             text: qsTr("Continue")
-            tint: "#4e9a4a"
+            tint: Theme.go
             focus: resultScreen.firstChoice === "continue"
             Keys.onRightPressed: focusNext(true)
             Keys.onLeftPressed: focusNext(false)
-            onClicked: { GameEngine.playSound(4); resultScreen.session.afterResult() }
+            onClicked: { GameEngine.playSound(Sounds.buttonClick); resultScreen.session.afterResult() }
         }
         WatchButton { width: 190; session: resultScreen.session; from: "result"; Keys.onLeftPressed: focusNext(false) }
     }

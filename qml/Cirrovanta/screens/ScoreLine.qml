@@ -1,4 +1,5 @@
 import QtQuick
+import Cirrovanta
 
 // One line of the result: what it is for, and the points.
 Item {
@@ -11,16 +12,16 @@ Item {
         anchors.left: parent.left
         anchors.verticalCenter: parent.verticalCenter
         text: line.label
-        font.pixelSize: line.strong ? 22 : 18
+        font.pixelSize: line.strong ? Theme.fontButton : Theme.fontText
         font.bold: line.strong
-        color: "#3c4048"
+        color: Theme.ink
     }
     Text {
         anchors.right: parent.right
         anchors.verticalCenter: parent.verticalCenter
         text: line.value
-        font.pixelSize: line.strong ? 24 : 18
+        font.pixelSize: line.strong ? Theme.fontLarge : Theme.fontText
         font.bold: true
-        color: line.strong ? "#2f7fc1" : "#3c4048"
+        color: line.strong ? Theme.sky : Theme.ink
     }
 }

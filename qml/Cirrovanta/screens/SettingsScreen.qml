@@ -1,8 +1,7 @@
 pragma ComponentBehavior: Bound
 
 import QtQuick
-import "../components"
-import "../components/Steering.js" as Steering
+import Cirrovanta
 
 // Sound, volume, tilt calibration and which tilt source steers.
 GameScreen {
@@ -22,7 +21,7 @@ GameScreen {
         if (!canSetVolume)
             return
         GameSettings.setVolumeStep(s)
-        GameEngine.playSound(4)
+        GameEngine.playSound(Sounds.buttonClick)
     }
 
     function sourceName(source) {
@@ -54,7 +53,7 @@ GameScreen {
             // Sound on or off.
             Row {
                 spacing: 20
-                Text { width: 170; text: qsTr("Sound"); font.pixelSize: 22; font.bold: true; color: "#2f7fc1"; anchors.verticalCenter: parent.verticalCenter }
+                Text { width: 170; text: qsTr("Sound"); font.pixelSize: Theme.fontButton; font.bold: true; color: Theme.sky; anchors.verticalCenter: parent.verticalCenter }
                 MenuButton {
                     id: soundButton
                     objectName: "soundButton"
@@ -62,7 +61,7 @@ GameScreen {
                     width: 200
                     text: settingsScreen.session.muted ? qsTr("Off") : qsTr("On")
                     icon: settingsScreen.session.muted ? "button_soundoff.svg" : "button_soundon.svg"
-                    tint: settingsScreen.session.muted ? "#9aa7b4" : "#4e9a4a"
+                    tint: settingsScreen.session.muted ? Theme.off : Theme.go
                     onClicked: settingsScreen.session.toggleMute()
                 }
                 GhostSwitch {}
@@ -71,7 +70,7 @@ GameScreen {
             // Volume in ten steps.
             Row {
                 spacing: 20
-                Text { width: 170; text: qsTr("Volume"); font.pixelSize: 22; font.bold: true; color: "#2f7fc1"; anchors.verticalCenter: parent.verticalCenter }
+                Text { width: 170; text: qsTr("Volume"); font.pixelSize: Theme.fontButton; font.bold: true; color: Theme.sky; anchors.verticalCenter: parent.verticalCenter }
                 FocusScope {
                     id: volume
                     objectName: "volumeControl"
@@ -88,8 +87,8 @@ GameScreen {
                         anchors.fill: parent
                         anchors.margins: -4
                         radius: 12
-                        color: "transparent"
-                        border.color: volume.activeFocus ? "#ffd23f" : "transparent"
+                        color: Theme.clear
+                        border.color: volume.activeFocus ? Theme.focus : Theme.clear
                         border.width: 4
                     }
                     Row {
@@ -101,7 +100,7 @@ GameScreen {
                             label: qsTr("Quieter")
                             activeFocusOnTab: false
                             onClicked: settingsScreen.setVolumeStep(settingsScreen.volumeStep - 1)
-                            Text { anchors.centerIn: parent; text: "−"; font.pixelSize: 26; font.bold: true; color: "#2f7fc1" }
+                            Text { anchors.centerIn: parent; text: "−"; font.pixelSize: Theme.fontSign; font.bold: true; color: Theme.sky }
                         }
                         Repeater {
                             model: 9
@@ -112,8 +111,8 @@ GameScreen {
                                 width: 22
                                 height: 12 + index * 3
                                 radius: 4
-                                color: index < settingsScreen.volumeStep ? "#ff8a2a" : "#dfe9f2"
-                                border.color: "#2f7fc1"
+                                color: index < settingsScreen.volumeStep ? Theme.accent : Theme.pale
+                                border.color: Theme.sky
                                 border.width: 1
                                 MouseArea { anchors.fill: parent; onClicked: settingsScreen.setVolumeStep(parent.index + 1) }
                             }
@@ -124,7 +123,7 @@ GameScreen {
                             label: qsTr("Louder")
                             activeFocusOnTab: false
                             onClicked: settingsScreen.setVolumeStep(settingsScreen.volumeStep + 1)
-                            Text { anchors.centerIn: parent; text: "+"; font.pixelSize: 26; font.bold: true; color: "#2f7fc1" }
+                            Text { anchors.centerIn: parent; text: "+"; font.pixelSize: Theme.fontSign; font.bold: true; color: Theme.sky }
                         }
                     }
                 }
@@ -133,7 +132,7 @@ GameScreen {
             // Tilt calibration, with a live dot showing where the tilt steers.
             Row {
                 spacing: 20
-                Text { width: 170; text: qsTr("Level pose"); font.pixelSize: 22; font.bold: true; color: "#2f7fc1"; anchors.verticalCenter: parent.verticalCenter }
+                Text { width: 170; text: qsTr("Level pose"); font.pixelSize: Theme.fontButton; font.bold: true; color: Theme.sky; anchors.verticalCenter: parent.verticalCenter }
                 // Only a real sensor has a pose worth keeping; keys and mouse
                 // would store whatever they happen to tilt, so there the
                 // button puts the level pose back.
@@ -143,7 +142,7 @@ GameScreen {
                     width: 200
                     text: settingsScreen.realSensor ? qsTr("Calibrate") : qsTr("Reset to level")
                     onClicked: {
-                        GameEngine.playSound(4)
+                        GameEngine.playSound(Sounds.buttonClick)
                         if (settingsScreen.realSensor)
                             settingsScreen.session.calibrate()
                         else
@@ -153,11 +152,11 @@ GameScreen {
                 Rectangle {
                     width: 64; height: 64; radius: 32
                     anchors.verticalCenter: parent.verticalCenter
-                    color: "#bfe8ff"
-                    border.color: "#2f7fc1"; border.width: 2
+                    color: Theme.haze
+                    border.color: Theme.sky; border.width: 2
                     Rectangle {
                         width: 14; height: 14; radius: 7
-                        color: "#ff8a2a"
+                        color: Theme.accent
                         x: parent.width / 2 - 7 + settingsScreen.preview.x * 24
                         y: parent.height / 2 - 7 - settingsScreen.preview.y * 24
                     }
@@ -169,8 +168,8 @@ GameScreen {
                 text: settingsScreen.realSensor
                       ? qsTr("Hold the device the way you like to fly and press Calibrate: that pose flies straight on.")
                       : qsTr("No motion sensor here: keys and mouse always start level. Reset to level clears a pose stored before.")
-                font.pixelSize: 15
-                color: "#3c4048"
+                font.pixelSize: Theme.fontSmall
+                color: Theme.ink
             }
             Text {
                 objectName: "calibrationText"
@@ -178,8 +177,8 @@ GameScreen {
                     .arg(Number(settingsScreen.session.correction[0]).toFixed(1))
                     .arg(Number(settingsScreen.session.correction[1]).toFixed(1))
                     .arg(Number(settingsScreen.session.correction[2]).toFixed(1))
-                font.pixelSize: 16
-                color: "#3c4048"
+                font.pixelSize: Theme.fontBody
+                color: Theme.ink
             }
             TiltSourceList { width: parent.width }
         }

@@ -1,5 +1,5 @@
 import QtQuick
-import "../components"
+import Cirrovanta
 
 // The title: a level flies itself behind a translucent menu.
 GameScreen {
@@ -85,8 +85,8 @@ GameScreen {
         anchors.top: parent.top
         height: parent.height / 2
         gradient: Gradient {
-            GradientStop { position: 0; color: "#662f7fc1" }
-            GradientStop { position: 1; color: "#00000000" }
+            GradientStop { position: 0; color: Theme.skyGlow }
+            GradientStop { position: 1; color: Theme.fadeOut }
         }
     }
 
@@ -98,20 +98,20 @@ GameScreen {
         Text {
             anchors.horizontalCenter: parent.horizontalCenter
             text: qsTr("Cirrovanta")
-            font.pixelSize: 64
+            font.pixelSize: Theme.fontTitle
             font.bold: true
             font.italic: true
-            color: "#ffffff"
+            color: Theme.white
             style: Text.Outline
-            styleColor: "#2f7fc1"
+            styleColor: Theme.sky
         }
         Text {
             anchors.horizontalCenter: parent.horizontalCenter
             text: qsTr("tilt, fly and land")
-            font.pixelSize: 20
-            color: "#ffffff"
+            font.pixelSize: Theme.fontLead
+            color: Theme.white
             style: Text.Raised
-            styleColor: "#662f7fc1"
+            styleColor: Theme.skyGlow
         }
     }
 
@@ -124,7 +124,7 @@ GameScreen {
         enabled: !quitQuestion.visible
         anchors.top: logo.bottom
         anchors.topMargin: 14
-        color: "#b3ffffff"
+        color: Theme.veil
         Column {
             id: column
             anchors.centerIn: parent
@@ -133,13 +133,13 @@ GameScreen {
                 id: play
                 focus: true
                 text: qsTr("Play")
-                tint: "#ff8a2a"
-                onClicked: { GameEngine.playSound(4); title.session.go("groups") }
+                tint: Theme.accent
+                onClicked: { GameEngine.playSound(Sounds.buttonClick); title.session.go("groups") }
             }
-            MenuButton { text: qsTr("Settings"); onClicked: { GameEngine.playSound(4); title.session.go("settings") } }
-            MenuButton { text: qsTr("How to hold"); onClicked: { GameEngine.playSound(4); title.session.go("howto") } }
-            MenuButton { text: qsTr("About"); onClicked: { GameEngine.playSound(4); title.session.go("about") } }
-            MenuButton { text: qsTr("Quit"); tint: "#4e9a4a"; onClicked: Qt.quit() }
+            MenuButton { text: qsTr("Settings"); onClicked: { GameEngine.playSound(Sounds.buttonClick); title.session.go("settings") } }
+            MenuButton { text: qsTr("How to hold"); onClicked: { GameEngine.playSound(Sounds.buttonClick); title.session.go("howto") } }
+            MenuButton { text: qsTr("About"); onClicked: { GameEngine.playSound(Sounds.buttonClick); title.session.go("about") } }
+            MenuButton { text: qsTr("Quit"); tint: Theme.go; onClicked: Qt.quit() }
         }
     }
 
@@ -151,23 +151,23 @@ GameScreen {
         // Grows to the left for the longer rank names.
         width: Math.max(230, rankRow.width + 28)
         height: 86
-        color: "#b3ffffff"
+        color: Theme.veil
         Row {
             id: rankRow
             anchors.centerIn: parent
             spacing: 10
-            Picture { name: title.session.rankCap(title.session.pilotRank); width: 64; height: 64 }
+            Picture { name: Ranks.at(title.session.pilotRank).cap; width: 64; height: 64 }
             Column {
                 anchors.verticalCenter: parent.verticalCenter
-                Text { text: qsTr("Pilot rank"); font.pixelSize: 14; color: "#3c4048" }
+                Text { text: qsTr("Pilot rank"); font.pixelSize: Theme.fontCaption; color: Theme.ink }
                 Text {
-                    text: title.session.rankName(title.session.pilotRank)
-                    font.pixelSize: 20; font.bold: true; color: "#2f7fc1"
+                    text: Ranks.at(title.session.pilotRank).name
+                    font.pixelSize: Theme.fontLead; font.bold: true; color: Theme.sky
                 }
             }
             Picture {
                 anchors.verticalCenter: parent.verticalCenter
-                name: title.session.rankInsignia(title.session.pilotRank)
+                name: Ranks.at(title.session.pilotRank).insignia
                 width: 48; height: 20
             }
         }
@@ -182,8 +182,8 @@ GameScreen {
         width: updateNote.width + 30
         height: 40
         radius: 20
-        color: "#ffd23f"
-        border.color: "#ff8a2a"
+        color: Theme.focus
+        border.color: Theme.accent
         border.width: 2
         Accessible.role: Accessible.Button
         Accessible.name: updateNote.text
@@ -191,9 +191,9 @@ GameScreen {
             id: updateNote
             anchors.centerIn: parent
             text: qsTr("A new version is ready")
-            font.pixelSize: 16
+            font.pixelSize: Theme.fontBody
             font.bold: true
-            color: "#3c4048"
+            color: Theme.ink
         }
         MouseArea { anchors.fill: parent; onClicked: title.session.go("about") }
     }
@@ -206,7 +206,7 @@ GameScreen {
         z: 10
         Keys.onEscapePressed: (event) => { event.accepted = true; title.stay() }
         Keys.onBackPressed: (event) => { event.accepted = true; title.stay() }
-        Rectangle { anchors.fill: parent; color: "#802f7fc1" }
+        Rectangle { anchors.fill: parent; color: Theme.skyShade }
         MouseArea { anchors.fill: parent; onClicked: title.stay() }
         Panel {
             anchors.centerIn: parent
@@ -218,8 +218,8 @@ GameScreen {
                 Text {
                     anchors.horizontalCenter: parent.horizontalCenter
                     text: qsTr("Quit Cirrovanta?")
-                    font.pixelSize: 30; font.bold: true
-                    color: "#2f7fc1"
+                    font.pixelSize: Theme.fontWarning; font.bold: true
+                    color: Theme.sky
                 }
                 Row {
                     anchors.horizontalCenter: parent.horizontalCenter
@@ -230,16 +230,16 @@ GameScreen {
                         width: 196
                         focus: true
                         text: qsTr("Keep flying")
-                        tint: "#ff8a2a"
+                        tint: Theme.accent
                         Keys.onRightPressed: focusNext(true)
                         Keys.onLeftPressed: focusNext(false)
-                        onClicked: { GameEngine.playSound(4); title.stay() }
+                        onClicked: { GameEngine.playSound(Sounds.buttonClick); title.stay() }
                     }
                     MenuButton {
                         objectName: "quitButton"
                         width: 196
                         text: qsTr("Quit")
-                        tint: "#4e9a4a"
+                        tint: Theme.go
                         Keys.onRightPressed: focusNext(true)
                         Keys.onLeftPressed: focusNext(false)
                         onClicked: Qt.quit()

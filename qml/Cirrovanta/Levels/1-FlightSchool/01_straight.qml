@@ -1,5 +1,5 @@
 import QtQuick
-import "../../components"
+import Cirrovanta
 
 // Lesson: landing. Hold the heading, fly over the runway and let the
 // aeroplane settle onto it. Two buoys sit right on the way.
@@ -36,7 +36,7 @@ Level {
         speed: 60
         fps: 30
         landingTime: 3000
-        finalSound: 7
+        finalSound: Sounds.fanfare
     }
     Buoy { objectName: "buoy1"; x: 520; y: 433; colour: 1 }
     Buoy { objectName: "buoy2"; x: 760; y: 433; colour: 2 }

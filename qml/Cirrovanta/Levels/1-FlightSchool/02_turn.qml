@@ -1,5 +1,5 @@
 import QtQuick
-import "../../components"
+import Cirrovanta
 
 // Lesson: tilt to turn. The runway lies behind a hill and across the way:
 // tilt a little and the aeroplane swings round in a wide, gentle arc.
@@ -46,7 +46,7 @@ Level {
         speed: 60
         fps: 30
         landingTime: 3000
-        finalSound: 7
+        finalSound: Sounds.fanfare
     }
     Buoy { objectName: "buoy1"; x: 380; y: 285; colour: 2 }
     Buoy { objectName: "buoy2"; x: 790; y: 200; colour: 3 }

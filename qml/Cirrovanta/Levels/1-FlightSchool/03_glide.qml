@@ -1,5 +1,5 @@
 import QtQuick
-import "../../components"
+import Cirrovanta
 
 // Lesson: petrol and gliding. The tank holds just enough to reach the coast;
 // when the engine stops, the aeroplane glides on, slower and slower. Point it
@@ -46,7 +46,7 @@ Level {
         speed: 75
         fps: 30
         landingTime: 4500
-        finalSound: 7
+        finalSound: Sounds.fanfare
     }
     Buoy { objectName: "buoy1"; x: 983; y: 433; colour: 3 }
     CloudPatch { objectName: "cloud1"; x: 300; y: 140; width: 200; height: 146 }

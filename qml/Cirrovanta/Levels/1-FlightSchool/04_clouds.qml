@@ -1,5 +1,5 @@
 import QtQuick
-import "../../components"
+import Cirrovanta
 
 // Lesson: clouds and the seat-belt sign. The way to the runway leads through
 // a bank of clouds; inside them the chime sounds and the seat-belt sign
@@ -44,7 +44,7 @@ Level {
         speed: 60
         fps: 30
         landingTime: 3000
-        finalSound: 7
+        finalSound: Sounds.fanfare
     }
     CloudPatch { objectName: "cloud1"; x: 330; y: 500 }
     CloudPatch { objectName: "cloud2"; x: 520; y: 380; width: 260; height: 180 }

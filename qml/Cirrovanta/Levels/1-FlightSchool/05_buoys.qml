@@ -1,5 +1,5 @@
 import QtQuick
-import "../../components"
+import Cirrovanta
 
 // Lesson: buoys. A row of buoys swings left and right across the bay; each
 // one burst adds to the result. Weave through them, then land.
@@ -38,7 +38,7 @@ Level {
         speed: 70
         fps: 30
         landingTime: 2700
-        finalSound: 8
+        finalSound: Sounds.shortApplause
     }
     Buoy { objectName: "buoy1"; x: 383; y: 433; colour: 1 }
     Buoy { objectName: "buoy2"; x: 583; y: 363; colour: 2 }

@@ -1,5 +1,5 @@
 import QtQuick
-import "../../components"
+import Cirrovanta
 
 // From the harbour island across the bay to an airstrip on the far island,
 // bursting the buoys that mark the channel between the islands.
@@ -64,7 +64,7 @@ Level {
         speed: 70
         fps: 30
         landingTime: 2800
-        finalSound: 7
+        finalSound: Sounds.fanfare
     }
     Buoy { objectName: "buoy1"; x: 633; y: 603; colour: 1 }
     Buoy { objectName: "buoy2"; x: 883; y: 503; colour: 2 }

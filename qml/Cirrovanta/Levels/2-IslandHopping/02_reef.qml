@@ -1,5 +1,5 @@
 import QtQuick
-import "../../components"
+import Cirrovanta
 
 // A reef of rocks between the islands: weave left and right of them, buoys
 // mark the gaps, and the runway runs north to south across the last island.
@@ -84,7 +84,7 @@ Level {
         speed: 75
         fps: 30
         landingTime: 2600
-        finalSound: 7
+        finalSound: Sounds.fanfare
     }
     Buoy { objectName: "buoy1"; x: 583; y: 633; colour: 2 }
     Buoy { objectName: "buoy2"; x: 1083; y: 333; colour: 3 }

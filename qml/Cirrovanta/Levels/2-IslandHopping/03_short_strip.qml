@@ -1,5 +1,5 @@
 import QtQuick
-import "../../components"
+import Cirrovanta
 
 // A short strip laid at an angle on a rocky islet. Line up with it early:
 // there is only just room to settle before the far end.
@@ -62,7 +62,7 @@ Level {
         speed: 75
         fps: 30
         landingTime: 1800
-        finalSound: 7
+        finalSound: Sounds.fanfare
     }
     Buoy { objectName: "buoy1"; x: 583; y: 433; colour: 1 }
     Buoy { objectName: "buoy2"; x: 1000; y: 150; colour: 3 }

@@ -1,5 +1,5 @@
 import QtQuick
-import "../../components"
+import Cirrovanta
 
 // The long way over open water. The tank holds just enough to see the far
 // island; the last stretch is a glide, so do not waste petrol on detours.
@@ -52,7 +52,7 @@ Level {
         speed: 85
         fps: 30
         landingTime: 4500
-        finalSound: 7
+        finalSound: Sounds.fanfare
     }
     Buoy { objectName: "buoy1"; x: 1383; y: 503; colour: 2 }
     Buoy { objectName: "buoy2"; x: 1700; y: 300; colour: 1 }

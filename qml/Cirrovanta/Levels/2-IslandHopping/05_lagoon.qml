@@ -1,5 +1,5 @@
 import QtQuick
-import "../../components"
+import Cirrovanta
 
 // An atoll: a ring of reef rocks round a quiet lagoon with a narrow strip in
 // the middle. The only way in is the gap in the west. The buoys by the rocks
@@ -93,7 +93,7 @@ Level {
         speed: 80
         fps: 30
         landingTime: 2000
-        finalSound: 8
+        finalSound: Sounds.shortApplause
     }
     Buoy { objectName: "buoy1"; x: 683; y: 633; colour: 3 }
     Buoy { objectName: "buoy2"; x: 1090; y: 350; colour: 1 }

@@ -1,5 +1,5 @@
 import QtQuick
-import "../../components"
+import Cirrovanta
 
 // A valley between two ranges. The mountains are drawn to their exact
 // outlines: the aeroplane may skim a slope, but not its rock.
@@ -143,7 +143,7 @@ Level {
         speed: 90
         fps: 30
         landingTime: 2400
-        finalSound: 7
+        finalSound: Sounds.fanfare
     }
     Buoy { objectName: "buoy1"; x: 853; y: 548; colour: 2 }
     Buoy { objectName: "buoy2"; x: 1473; y: 558; colour: 3 }

@@ -1,5 +1,5 @@
 import QtQuick
-import "../../components"
+import Cirrovanta
 
 // A narrow canyon that turns a corner. Listen for the terrain warning: it
 // sounds when rock lies just ahead, and tells you to turn away now.
@@ -192,7 +192,7 @@ Level {
         speed: 90
         fps: 30
         landingTime: 2400
-        finalSound: 7
+        finalSound: Sounds.fanfare
     }
     Buoy { objectName: "buoy1"; x: 233; y: 983; colour: 2 }
     Buoy { objectName: "buoy2"; x: 633; y: 433; colour: 3 }

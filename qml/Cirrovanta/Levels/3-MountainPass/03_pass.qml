@@ -1,5 +1,5 @@
 import QtQuick
-import "../../components"
+import Cirrovanta
 
 // Two massifs with one narrow pass between them. Line up well before the
 // gap and fly straight through; the strip waits on the far side.
@@ -58,7 +58,7 @@ Level {
         speed: 90
         fps: 30
         landingTime: 2200
-        finalSound: 7
+        finalSound: Sounds.fanfare
     }
     Buoy { objectName: "buoy1"; x: 883; y: 603; colour: 2 }
     Buoy { objectName: "buoy2"; x: 1383; y: 568; colour: 3 }

@@ -1,5 +1,5 @@
 import QtQuick
-import "../../components"
+import Cirrovanta
 
 // A runway in a bowl of peaks. The only way in is the narrow gate in the
 // south; turn in early, fly straight up through it and touch down on the
@@ -114,7 +114,7 @@ Level {
         speed: 90
         fps: 30
         landingTime: 2000
-        finalSound: 7
+        finalSound: Sounds.fanfare
     }
     Buoy { objectName: "buoy1"; x: 883; y: 1303; colour: 2 }
     Buoy { objectName: "buoy2"; x: 1283; y: 1233; colour: 3 }

@@ -1,5 +1,5 @@
 import QtQuick
-import "../../components"
+import Cirrovanta
 
 // Down from the heights with nearly empty tanks. Once the engine stops the
 // aeroplane glides for a long while, slowing all the time: steer it round the
@@ -90,7 +90,7 @@ Level {
         speed: 110
         fps: 30
         landingTime: 6000
-        finalSound: 8
+        finalSound: Sounds.shortApplause
     }
     Buoy { objectName: "buoy1"; x: 983; y: 433; colour: 2 }
     Buoy { objectName: "buoy2"; x: 1333; y: 603; colour: 3 }

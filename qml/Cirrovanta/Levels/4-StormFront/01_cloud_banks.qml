@@ -1,5 +1,5 @@
 import QtQuick
-import "../../components"
+import Cirrovanta
 
 // A storm is coming in. Cloud banks hang over the peaks and hide them:
 // trust the terrain warning more than your eyes.
@@ -95,7 +95,7 @@ Level {
         speed: 100
         fps: 30
         landingTime: 2000
-        finalSound: 7
+        finalSound: Sounds.fanfare
     }
     Buoy { objectName: "buoy1"; x: 833; y: 403; colour: 2 }
     Buoy { objectName: "buoy2"; x: 1283; y: 633; colour: 3 }

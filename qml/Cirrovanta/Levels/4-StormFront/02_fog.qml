@@ -1,5 +1,5 @@
 import QtQuick
-import "../../components"
+import Cirrovanta
 
 // Fog drifts through the hills and hides the slopes. The way is there,
 // between the peaks; the warning tells you when you stray.
@@ -97,7 +97,7 @@ Level {
         speed: 100
         fps: 30
         landingTime: 1900
-        finalSound: 7
+        finalSound: Sounds.fanfare
     }
     Buoy { objectName: "buoy1"; x: 783; y: 683; colour: 2 }
     Buoy { objectName: "buoy2"; x: 1083; y: 523; colour: 3 }

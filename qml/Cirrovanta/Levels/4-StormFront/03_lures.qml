@@ -1,5 +1,5 @@
 import QtQuick
-import "../../components"
+import Cirrovanta
 
 // Buoys everywhere, and most of them hug the rocks. The safe line runs down
 // the middle of the valley; every buoy off it is a gamble.
@@ -112,7 +112,7 @@ Level {
         speed: 100
         fps: 30
         landingTime: 1900
-        finalSound: 7
+        finalSound: Sounds.fanfare
     }
     Buoy { objectName: "buoy1"; x: 583; y: 483; colour: 2 }
     Buoy { objectName: "buoy2"; x: 1083; y: 433; colour: 3 }

@@ -1,5 +1,5 @@
 import QtQuick
-import "../../components"
+import Cirrovanta
 
 // Night flight. The sea is dark, the rocks are darker, and only the runway
 // lights stand out. Less petrol, a faster aeroplane and a narrow strip.
@@ -103,7 +103,7 @@ Level {
         speed: 100
         fps: 30
         landingTime: 1800
-        finalSound: 7
+        finalSound: Sounds.fanfare
         z: 45
     }
     Buoy { objectName: "buoy1"; x: 883; y: 683; colour: 2 }

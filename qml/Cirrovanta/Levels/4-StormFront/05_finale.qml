@@ -1,5 +1,5 @@
 import QtQuick
-import "../../components"
+import Cirrovanta
 
 // The storm front itself: a pass between two peaks, clouds and fog over
 // the hills, buoys by the rocks, and just enough petrol to glide the last
@@ -108,7 +108,7 @@ Level {
         speed: 110
         fps: 40
         landingTime: 4500
-        finalSound: 8
+        finalSound: Sounds.shortApplause
     }
     Buoy { objectName: "buoy1"; x: 383; y: 883; colour: 2 }
     Buoy { objectName: "buoy2"; x: 1183; y: 633; colour: 3 }
