@@ -47,6 +47,10 @@ Item {
     readonly property real shownScale: (Window.width > 0 && Window.height > 0
         ? Math.min(Window.width / 854, Window.height / 480) : 1) * Screen.devicePixelRatio
     readonly property real pixelScale: Math.max(1, Math.ceil(shownScale * 2) / 2)
+    // Whole pixels; the layer takes an integer size.
+    function pictureSize(w, h) {
+        return Qt.size(Math.ceil(w * pixelScale), Math.ceil(h * pixelScale))
+    }
 
     // The outlines never change in a flight, but a scrolling world dirties
     // the whole window each frame, and filling and stroking every antialiased
@@ -62,7 +66,7 @@ Item {
         // Filtered only when the picture is scaled: at 1:1 it is copied whole
         // pixels, as sharp as the outlines were and much cheaper to draw.
         layer.smooth: terrain.pixelScale !== terrain.shownScale
-        layer.textureSize: Qt.size(Math.ceil(width * terrain.pixelScale), Math.ceil(height * terrain.pixelScale))
+        layer.textureSize: terrain.pictureSize(width, height)
 
         Shape {
             x: -drawing.x; y: -drawing.y
