@@ -53,9 +53,9 @@ Item {
     }
 
     // The outlines never change in a flight, but a scrolling world dirties
-    // the whole window each frame, and filling and stroking every antialiased
-    // path again was the largest part of a frame without a GPU. They are drawn
-    // once into a picture at the size shown, which each frame then only moves.
+    // the whole window each frame, and filling and stroking every path again
+    // was the largest part of a frame without a GPU. They are drawn once into
+    // a picture at the size shown, which each frame then only moves.
     Item {
         id: drawing
         x: terrain.drawnBounds.x
