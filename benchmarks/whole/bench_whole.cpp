@@ -211,8 +211,9 @@ void hotPathRows(Runner &runner)
             continue;
         bool voicesOk = false;
         const int voices = cells[0].trimmed().toInt(&voicesOk);
-        bool oursOk = false, alOk = false;
+        bool oursOk = false, readerOk = false, alOk = false;
         const double ours = cells[1].trimmed().toDouble(&oursOk);
+        const double reader = cells[2].trimmed().toDouble(&readerOk);
         const double openal = cells[3].trimmed().toDouble(&alOk);
         if (!voicesOk || !oursOk)
             continue;
@@ -220,6 +221,10 @@ void hotPathRows(Runner &runner)
         row(QStringLiteral("mixer, %1 voices, × real time, higher is better (vs OpenAL Soft)").arg(voices), fmt(ours, 1),
             alOk ? fmt(openal, 1) : QStringLiteral("n/a"), alOk ? ratio(ours, openal) : QStringLiteral("n/a"),
             QString(), QString());
+        // Like for like: the same mixing through our own per-sample readers.
+        if (readerOk)
+            row(QStringLiteral("… %1 voices, vs our own per-sample reader path (same output)").arg(voices),
+                fmt(ours, 1), fmt(reader, 1), ratio(ours, reader), QString(), QString());
     }
     if (!anyMix)
         row(QStringLiteral("mixer, × real time"), QStringLiteral("(not built yet)"), QString(), QString(),

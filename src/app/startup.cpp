@@ -19,6 +19,7 @@
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QSurfaceFormat>
+#include <QTimer>
 #include <QTranslator>
 
 namespace {
@@ -31,6 +32,24 @@ void pushStoredSettings(Settings &settings)
     settings.setMute(settings.getMute());
     settings.setAudioVolume(settings.audioVolume());
     settings.setPilotRank(settings.getPilotRank());
+}
+
+// Runs work from the event loop once the window has shown its first frame
+// (after the frame's other listeners), or after a second when it draws none
+// (hidden or minimised), whichever comes first.
+void afterFirstFrame(QQuickWindow &window, std::function<void()> work)
+{
+    auto *wait = new QTimer(&window);
+    wait->setSingleShot(true);
+    QObject::connect(wait, &QTimer::timeout, &window, [&window, wait, work = std::move(work)] {
+        QObject::disconnect(&window, nullptr, wait, nullptr);
+        wait->deleteLater();
+        work();
+    });
+    // Emitted on the render thread where there is one; queued to this one.
+    QObject::connect(&window, &QQuickWindow::frameSwapped, wait, [wait] { wait->start(0); },
+                     Qt::SingleShotConnection);
+    wait->start(1000);
 }
 
 } // namespace
@@ -56,7 +75,9 @@ int runCirrovanta(int argc, char *argv[],
     view.setTitle(QStringLiteral("Cirrovanta"));
 
     Settings settings;
-    auto *engine = new GameEngine(&view, &settings);
+    // The update check and the sound effects are not needed for the first
+    // frame; they start after it (see afterFirstFrame below).
+    auto *engine = new GameEngine(&view, &settings, GameEngine::StartUp::WhenAsked);
     view.rootContext()->setContextProperty(QStringLiteral("GameEngine"), engine);
     auto *gameSettings = new GameSettings(&settings, engine, &view);
     view.rootContext()->setContextProperty(QStringLiteral("GameSettings"), gameSettings);
@@ -78,16 +99,7 @@ int runCirrovanta(int argc, char *argv[],
                      SLOT(updateIsReady(const QVariant &)));
 
     QAccelerometer accelerometer;
-    const QByteArray tiltSource = registerTiltSources(&view);
-    if (!tiltSource.isEmpty())
-        accelerometer.setIdentifier(tiltSource);
     AccelerometerFilter filter;
-    accelerometer.addFilter(&filter);
-    QObject::connect(&filter,
-                     SIGNAL(accChanged(const QVariant &, const QVariant &, const QVariant &)),
-                     engine, SLOT(handleAcc(const QVariant &, const QVariant &, const QVariant &)));
-    accelerometer.start();
-    new SteeringSwitch(&view, &accelerometer, engine); // controllers and touch take over from it
 
     QObject::connect(
         root, SIGNAL(saveCorrectionAngle(const QVariant &, const QVariant &, const QVariant &)),
@@ -105,6 +117,20 @@ int runCirrovanta(int argc, char *argv[],
 
     view.showExpanded();
     engine->connectEventFilter();
+    // The title shows the menu first; the tilt sensors (the IIO scan), the
+    // controller library, the update check and the effects come right after.
+    afterFirstFrame(view, [&view, &accelerometer, &filter, engine] {
+        const QByteArray tiltSource = registerTiltSources(&view);
+        if (!tiltSource.isEmpty())
+            accelerometer.setIdentifier(tiltSource);
+        accelerometer.addFilter(&filter);
+        QObject::connect(&filter,
+                         SIGNAL(accChanged(const QVariant &, const QVariant &, const QVariant &)),
+                         engine, SLOT(handleAcc(const QVariant &, const QVariant &, const QVariant &)));
+        accelerometer.start();
+        new SteeringSwitch(&view, &accelerometer, engine); // controllers and touch take over from it
+        engine->finishStartUp();
+    });
     if (beforeEventLoop)
         beforeEventLoop(view);
     return app.exec();

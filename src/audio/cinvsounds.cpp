@@ -9,11 +9,15 @@
 
 #include <QDebug>
 
-CInvSounds::CInvSounds(QObject *parent) : QObject(parent)
+CInvSounds::CInvSounds(QObject *parent, bool startNow) : QObject(parent)
 {
     audioMixer = new GE::CAudioMixer(this);
-    audioOut = new GE::AudioOut(this, audioMixer);
-    loadSounds();
+    if (startNow) {
+        audioOut = new GE::AudioOut(this, audioMixer);
+        loadSounds();
+    } else {
+        setUpTable();
+    }
     enableSounds(true);
 }
 
@@ -57,6 +61,12 @@ GE::CAudioBuffer *CInvSounds::loadEntry(const SoundEntry &entry)
 
 void CInvSounds::loadSounds()
 {
+    setUpTable();
+    preloadEffects();
+}
+
+void CInvSounds::setUpTable()
+{
     if (!buffers.isEmpty()) {
         // Instances still playing read these buffers: take them all out of
         // the mixer (under its lock) before the buffers go.
@@ -94,8 +104,20 @@ void CInvSounds::loadSounds()
 
     buffersCount = int(soundTable.size());
     buffers.fill(nullptr, buffersCount);
+}
+
+void CInvSounds::finishStartUp()
+{
+    if (!audioOut)
+        audioOut = new GE::AudioOut(this, audioMixer);
+    preloadEffects();
+}
+
+// Only what is not there yet: an effect played before this was read then.
+void CInvSounds::preloadEffects()
+{
     for (int i = 0; i < buffersCount; ++i) {
-        if (soundTable.at(i).preload)
+        if (soundTable.at(i).preload && !buffers.at(i))
             buffers[i] = loadEntry(soundTable.at(i));
     }
 }

@@ -46,7 +46,10 @@ public:
         SoundCount
     };
 
-    explicit CInvSounds(QObject *parent = nullptr);
+    // With startNow false the output thread (which opens the sound device)
+    // and the short effects wait for finishStartUp(); a sound played before
+    // then is read when played and waits in the mixer for the thread.
+    explicit CInvSounds(QObject *parent = nullptr, bool startNow = true);
     ~CInvSounds() override;
 
     void playMusic(int index);
@@ -57,6 +60,7 @@ public:
     void enableSounds(bool enable);
     void setMusicSpeed(float speed);
     void loadSounds();
+    void finishStartUp();
 
     // Read-only views for tests.
     GE::CAudioMixer *mixer() const { return audioMixer; }
@@ -80,6 +84,8 @@ private:
 
     void releaseBuffers();
     static GE::CAudioBuffer *loadEntry(const SoundEntry &entry);
+    void setUpTable();
+    void preloadEffects();
 
     QList<SoundEntry> soundTable;
     GE::CAudioBufferPlayInstance *musicInstance = nullptr;

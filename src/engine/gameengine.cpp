@@ -9,10 +9,10 @@
 #include <QSettings>
 #include <QTimer>
 
-GameEngine::GameEngine(QObject *parent, Settings *settings)
+GameEngine::GameEngine(QObject *parent, Settings *settings, StartUp startUp)
     : QObject(parent), settings(settings)
 {
-    sounds = new CInvSounds(this);
+    sounds = new CInvSounds(this, startUp == StartUp::Now);
 
     deviceInfo = new DeviceProfile(this);
     connect(deviceInfo, &DeviceProfile::currentProfileChanged, this,
@@ -34,10 +34,17 @@ GameEngine::GameEngine(QObject *parent, Settings *settings)
 
     connect(&networkManager, &QNetworkAccessManager::finished, this,
             &GameEngine::handleServerResponse);
-    QTimer::singleShot(0, this, &GameEngine::delayedInit);
+    if (startUp == StartUp::Now)
+        QTimer::singleShot(0, this, &GameEngine::delayedInit);
 }
 
 GameEngine::~GameEngine() = default;
+
+void GameEngine::finishStartUp()
+{
+    sounds->finishStartUp();
+    delayedInit();
+}
 
 void GameEngine::setRootObject(QObject *root)
 {

@@ -31,12 +31,18 @@ class GameEngine : public QObject
     Q_OBJECT
 
 public:
-    GameEngine(QObject *parent, Settings *settings);
+    // Now: the update check starts from the event loop's first pass and the
+    // sound bank opens the device and reads its effects at once. WhenAsked:
+    // both wait for finishStartUp(), which the program calls once its first
+    // frame is shown.
+    enum class StartUp { Now, WhenAsked };
+    GameEngine(QObject *parent, Settings *settings, StartUp startUp = StartUp::Now);
     ~GameEngine() override;
 
     void setRootObject(QObject *root);
     bool connectEventFilter();
     void findSteer();
+    void finishStartUp();
 
     // Looks for a data file under the parent of the executable's directory
     // first, then relative to the working directory. Shared with the sound bank.

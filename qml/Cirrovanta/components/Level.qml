@@ -358,17 +358,23 @@ Item {
         height: level.viewHeight
         color: level.water
         clip: true
-        Repeater {
-            model: level.demo ? 0 : (Math.ceil(level.viewWidth / 160) + 1) * (Math.ceil(level.viewHeight / 140) + 2)
-            Rectangle {
-                required property int index
-                readonly property int columns: Math.ceil(level.viewWidth / 160) + 1
-                readonly property int row: Math.floor(index / columns) + Math.floor(-level.y / 140) - 1
-                x: (index % columns) * 160 + ((row % 2 + 2) % 2) * 80 + 30 - ((-level.x % 160) + 160) % 160
-                y: row * 140 + 40 + level.y
-                width: 34; height: 4; radius: 2
-                color: Theme.haze
-                opacity: 0.35
+        // The marks keep their places in the pattern (160 across, two rows
+        // of 140 down), which moves as one: two bindings a frame, not two a mark.
+        Item {
+            x: -(((-level.x % 160) + 160) % 160)
+            y: -(((-level.y % 280) + 280) % 280)
+            Repeater {
+                model: level.demo ? 0 : (Math.ceil(level.viewWidth / 160) + 1) * (Math.ceil(level.viewHeight / 140) + 3)
+                Rectangle {
+                    required property int index
+                    readonly property int columns: Math.ceil(level.viewWidth / 160) + 1
+                    readonly property int row: Math.floor(index / columns)
+                    x: (index % columns) * 160 + ((row + 1) % 2) * 80 + 30
+                    y: (row - 1) * 140 + 40
+                    width: 34; height: 4; radius: 2
+                    color: Theme.haze
+                    opacity: 0.35
+                }
             }
         }
     }

@@ -60,7 +60,8 @@ Item {
             Rectangle { width: 16; height: 3; radius: 1; color: Theme.snow }
         }
     }
-    // Edge lights, blinking gently so the runway catches the eye.
+    // Edge lights, blinking gently so the runway catches the eye. They blink
+    // together, so each row blinks as one: two animations, not sixteen.
     Repeater {
         model: 2
         Row {
@@ -68,16 +69,16 @@ Item {
             x: 4
             y: index === 0 ? -3 : runway.height - 3
             spacing: (runway.width - 8 - 6 * 8) / 7
+            SequentialAnimation on opacity {
+                loops: Animation.Infinite
+                NumberAnimation { from: 1; to: 0.35; duration: 700 }
+                NumberAnimation { from: 0.35; to: 1; duration: 700 }
+            }
             Repeater {
                 model: 8
                 Rectangle {
                     width: 6; height: 6; radius: 3
                     color: Theme.focus
-                    SequentialAnimation on opacity {
-                        loops: Animation.Infinite
-                        NumberAnimation { from: 1; to: 0.35; duration: 700 }
-                        NumberAnimation { from: 0.35; to: 1; duration: 700 }
-                    }
                 }
             }
         }
