@@ -1,6 +1,7 @@
 #include "app/debugoutput.h"
 
 #include <QByteArray>
+#include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QString>
 
@@ -12,6 +13,7 @@
 #include <mutex>
 #include <thread>
 
+#include <dlfcn.h>
 #include <poll.h>
 #include <unistd.h>
 
@@ -131,4 +133,24 @@ void DebugOutput::install()
     writer = new Writer;
     qInstallMessageHandler(&handleMessage);
     std::atexit([] { writer->drain(true); });
+}
+
+void DebugOutput::takeOverXlibReports()
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return;
+    // Already loaded by the window system plugin; the game does not link it.
+    void *xlib = dlopen("libX11.so.6", RTLD_LAZY | RTLD_NOLOAD);
+    if (!xlib)
+        return;
+    using IOErrorHandler = int (*)(void *display);
+    using SetIOErrorHandler = IOErrorHandler (*)(IOErrorHandler);
+    if (auto setHandler = reinterpret_cast<SetIOErrorHandler>(dlsym(xlib, "XSetIOErrorHandler"))) {
+        // When it returns, Xlib ends the process as its own handler would.
+        setHandler([](void *) {
+            qWarning("lost the connection to the X server");
+            return 0;
+        });
+    }
+    dlclose(xlib);
 }

@@ -13,4 +13,10 @@ void quietByDefault();
 // Routes every message through the writer; call once, early in main.
 void install();
 
+// Xlib reports a lost X server itself, on standard error, from whichever
+// thread meets the loss first (the render thread, say), and only then ends
+// the process: into a full pipe that report would wait for ever. This hands
+// it to the writer instead. Call once the application object exists.
+void takeOverXlibReports();
+
 } // namespace DebugOutput

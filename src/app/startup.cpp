@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "app/debugoutput.h"
 #include "app/fontwarmup.h"
 #include "app/gamesettings.h"
 #include "app/qmlapplicationviewer.h"
@@ -58,6 +59,7 @@ int runCirrovanta(int argc, char *argv[],
                   const std::function<void(QQuickView &)> &beforeEventLoop)
 {
     QGuiApplication app(argc, argv);
+    DebugOutput::takeOverXlibReports();
     const FontWarmUp fontWarmUp;
     const QString localeName = QLocale::system().name();
     QTranslator translator;
