@@ -4,35 +4,8 @@ import QtTest
 // How a flight ends as the player reads it, over the real documents and a real
 // engine (see tst_game.cpp): the real engine timers end each flight, and the
 // result screen has to say why and give the stars its score earns.
-TestCase {
-    id: testCase
+GameCase {
     name: "Endings"
-    width: 854
-    height: 480
-    when: windowShown
-
-    property Component mainDocument: Qt.createComponent(Qt.resolvedUrl("../../qml/Cirrovanta/main.qml"))
-    property var game: null
-
-    function init() { TestHarness.resetStore() }
-
-    function cleanup() {
-        GameEngine.enableEngineTimer(false)
-        if (game) {
-            game.destroy()
-            game = null
-            wait(0)
-        }
-    }
-
-    function startGame() {
-        game = createTemporaryObject(mainDocument, testCase.parent)
-        verify(game !== null, mainDocument.errorString())
-        TestHarness.attach(game)
-        tryVerify(function() { return game.screenItem && game.screenItem.demoLevel !== null })
-    }
-
-    function press(key) { keyClick(key); wait(0) }
 
     function text(name) { return findChild(game.screenItem, name).text }
 

@@ -5,12 +5,8 @@ import "../../qml/Cirrovanta/components/Scoring.js" as Scoring
 
 // The game as a player goes through it, over the real documents and a real
 // engine and settings store (see tst_game.cpp for the wiring).
-TestCase {
-    id: testCase
+GameCase {
     name: "Game"
-    width: 854
-    height: 480
-    when: windowShown
 
     readonly property string group: "1-FlightSchool"
     // The levels of the first group as the engine lists them, read afresh
@@ -22,37 +18,6 @@ TestCase {
             out.push(String(list[i]))
         return out
     }
-    property Component mainDocument: Qt.createComponent(Qt.resolvedUrl("../../qml/Cirrovanta/main.qml"))
-    property var game: null
-
-    function startGame() {
-        verify(mainDocument.status === Component.Ready, mainDocument.errorString())
-        // TestCase itself is invisible; the game goes into the window beside it.
-        game = createTemporaryObject(mainDocument, testCase.parent)
-        verify(game !== null)
-        TestHarness.attach(game)
-        tryVerify(function() { return game.screenItem && game.screenItem.demoLevel !== null })
-        return game
-    }
-
-    function init() {
-        TestHarness.resetStore()
-    }
-
-    function cleanup() {
-        GameEngine.enableEngineTimer(false)
-        if (game) {
-            game.destroy()
-            game = null
-            wait(0)
-        }
-    }
-
-    function press(key) {
-        keyClick(key)
-        wait(0)
-    }
-
     function flyToTheRunway(level) {
         // The frame clock and the engine's step are stopped, so the flight is
         // driven here exactly as the engine would end it.
