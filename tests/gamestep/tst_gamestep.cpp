@@ -11,8 +11,10 @@
 #include <QtMath>
 
 #include <cmath>
+#include <limits>
 
-// The flight model's step and steering angles, and what the 80 ms step meets.
+// The flight model's step and steering angles, what the 80 ms step meets, and
+// scenes that break the contract the engine relies on.
 // Time is driven by hand: the scenarios send the engine QTimerEvents with the
 // ids its accessors report, in the order the timer intervals imply. The real
 // timers that the engine starts stay registered, but their events are only
@@ -556,6 +558,109 @@ private slots:
         flight.deliver(crashDue < landingDue ? landingId : crashId);
         QCOMPARE(flight.takeCalls(), QStringList());
         COMPARE_SOUNDS(flight, {});
+    }
+
+    // Scene objects destroyed without the clearing calls: what is gone reads as
+    // null, never as a dangling pointer, and the engine keeps going on what is
+    // left. (A sanitizer build turns any fault on the way into a failure.)
+    void sceneObjectsDestroyedWithoutTheClearingCalls_data()
+    {
+        QTest::addColumn<QStringList>("destroyed");
+        QTest::newRow("the whole level") << QStringList{"gameLevel"};
+        QTest::newRow("the aeroplane in flight") << QStringList{"airplane"};
+        QTest::newRow("runway, obstruction, cloud and buoy") << QStringList{"landing1", "obstruction1", "cloud1", "buoy1"};
+        QTest::newRow("the steering item") << QStringList{"steer"};
+    }
+    void sceneObjectsDestroyedWithoutTheClearingCalls()
+    {
+        QFETCH(QStringList, destroyed);
+        FLIGHT(flight, QString(R"(
+            Rectangle { objectName: "landing1"; x: 300; y: 280; width: 200; height: 40 }
+            Rectangle { objectName: "obstruction1"; x: 600; y: 0; width: 50; height: 600 }
+            Rectangle { objectName: "cloud1"; x: 100; y: 300; width: 120; height: 80 }
+            Rectangle { objectName: "buoy1"; x: 200; y: 200; width: 20; height: 20; property bool isAlive: true
+                        function explode() { isAlive = false } })"));
+        GameEngine &engine = flight.engine;
+        // In flight: engine timer, steering timer, a landing under way and a free fall.
+        engine.handleAcc(2.0, 1.0, 9.5);
+        flight.start(400, 300);
+        flight.step();
+        QVERIFY(engine.landingTimer() != 0);
+        engine.startFreeFall();
+        for (int frame = 0; frame < 5; ++frame)
+            engine.adjustFlight();
+        const QList<int> idsBefore = timerIds(engine);
+        for (const QString &name : destroyed) {
+            if (name == "gameLevel")
+                flight.level.reset();
+            else
+                delete named(flight.level.get(), name);
+        }
+        const bool levelGone = destroyed.contains("gameLevel");
+        QCOMPARE(engine.currentLevel() == nullptr, levelGone);
+        QCOMPARE(engine.currentAirplane() == nullptr, levelGone || destroyed.contains("airplane"));
+        if (levelGone || destroyed.contains("landing1"))
+            for (QObject *object : engine.currentObstructions() + engine.currentBuoys())
+                QCOMPARE(object, nullptr);
+        const QuietDebug quiet;
+        for (int frame = 0; frame < 20; ++frame) {
+            engine.adjustFlight();
+            engine.refreshSteer();
+            deliverTimers(&engine, idsBefore);
+            deliverTimers(engine);
+        }
+        engine.startFreeFall();
+        engine.saveResult(true, 5);
+        engine.findQmlObjects();
+        deliverTimers(engine);
+        engine.levelFinished();
+        QCOMPARE(engine.isReady().toBool(), false);
+        engine.enableEngineTimer(false);
+        QCOMPARE(engine.engineTimer(), 0);
+    }
+
+    // Aeroplane values no level should set neither hang nor crash the engine.
+    void hostileAeroplaneValuesNeitherHangNorCrash_data()
+    {
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<QVariant>("value");
+        const double inf = std::numeric_limits<double>::infinity();
+        // A heading this far out once kept the turn loop going for ever.
+        QTest::newRow("heading 1e308") << "angle" << QVariant(1e308);
+        QTest::newRow("heading infinity") << "angle" << QVariant(inf);
+        QTest::newRow("heading NaN") << "angle" << QVariant(std::nan(""));
+        // fps times petrolTime once overflowed an int.
+        QTest::newRow("fps and petrol time at the int limit") << "fps+petrolTime" << QVariant(2147483647);
+        QTest::newRow("fps 0") << "fps" << QVariant(0);
+        QTest::newRow("landing time at the int limit") << "landingTime" << QVariant(2147483647);
+        QTest::newRow("resistance 0") << "resistanceFactor" << QVariant(0);
+        QTest::newRow("speed infinity") << "speed" << QVariant(inf);
+        QTest::newRow("size 1e9") << "width+height" << QVariant(1e9);
+    }
+    void hostileAeroplaneValuesNeitherHangNorCrash()
+    {
+        QFETCH(QString, property);
+        QFETCH(QVariant, value);
+        FLIGHT(flight, landingStrip);
+        // Under way, with a tank of 0.01 that the first frames burn.
+        for (auto [name, start] : {std::pair{"vectorX", 0.3}, {"vectorY", 0.7}, {"turningFactor", 0.1},
+                                   {"speed", 30.0}, {"maxSpeed", 80.0}, {"petrol", 0.01}})
+            flight.plane->setProperty(name, start);
+        for (const QString &name : property.split('+'))
+            QVERIFY(flight.plane->setProperty(qPrintable(name), value));
+        {
+            const QuietDebug quiet;
+            flight.start(300, 300);
+            flight.engine.handleAcc(2.0, 1.0, 9.5);
+            for (int frame = 0; frame < 60; ++frame) {
+                flight.engine.adjustFlight();
+                deliverTimers(flight.engine);
+            }
+            flight.engine.startFreeFall();
+            deliverTimers(flight.engine);
+        }
+        flight.engine.enableEngineTimer(false);
+        QCOMPARE(flight.engine.engineTimer(), 0);
     }
 
     void eachStepTakesAtMostOneLiveBuoy()
