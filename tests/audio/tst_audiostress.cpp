@@ -21,9 +21,6 @@ class AudioStressTest : public QObject
 {
     Q_OBJECT
 
-public:
-    explicit AudioStressTest(TestEnvironment &) {}
-
 private slots:
     void initTestCase()
     {

@@ -82,9 +82,6 @@ class PulseOutputTest : public QObject
 {
     Q_OBJECT
 
-public:
-    explicit PulseOutputTest(TestEnvironment &) {}
-
 private slots:
     void initTestCase()
     {
@@ -194,15 +191,6 @@ private:
     std::unique_ptr<CInvSounds> bank;
 };
 
-int main(int argc, char *argv[])
-{
-    callersRuntime = qgetenv("XDG_RUNTIME_DIR");
-    keepCallersSoundServer();
-    TestEnvironment environment;
-    QGuiApplication app(argc, argv);
-    PulseOutputTest test(environment);
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
+CIRROVANTA_TEST_MAIN_AFTER(PulseOutputTest, (callersRuntime = qgetenv("XDG_RUNTIME_DIR"), keepCallersSoundServer()))
 
 #include "tst_pulseoutput.moc"

@@ -9,9 +9,6 @@ class PauseSilence : public QObject
 {
     Q_OBJECT
 
-public:
-    explicit PauseSilence(TestEnvironment &) {}
-
 private slots:
     void heldSoundsFallSilentAndComeBack()
     {

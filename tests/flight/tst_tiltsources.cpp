@@ -81,9 +81,6 @@ class TiltSourcesTest : public QObject
 {
     Q_OBJECT
 
-public:
-    explicit TiltSourcesTest(const TestEnvironment &) {}
-
 private slots:
     void initTestCase()
     {

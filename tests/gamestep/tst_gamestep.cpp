@@ -202,9 +202,6 @@ class GameStepTest : public QObject
 {
     Q_OBJECT
 
-public:
-    explicit GameStepTest(const TestEnvironment &) {}
-
 private slots:
     void initTestCase()
     {

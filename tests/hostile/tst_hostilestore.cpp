@@ -76,9 +76,6 @@ class HostileStoreTest : public QObject
 {
     Q_OBJECT
 
-public:
-    explicit HostileStoreTest(const TestEnvironment &) {}
-
 private slots:
     void initTestCase()
     {

@@ -35,9 +35,6 @@ class TestLevelFlights : public QObject
 {
     Q_OBJECT
 
-public:
-    explicit TestLevelFlights(TestEnvironment &) {}
-
 private slots:
     void initTestCase()
     {

@@ -10,9 +10,6 @@ class TestLevelGroups : public QObject
 {
     Q_OBJECT
 
-public:
-    explicit TestLevelGroups(TestEnvironment &) {}
-
 private slots:
     void init()
     {

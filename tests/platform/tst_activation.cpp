@@ -35,9 +35,6 @@ class ActivationTest : public QObject
 {
     Q_OBJECT
 
-public:
-    explicit ActivationTest(const TestEnvironment &) {}
-
 private slots:
     // The game and another program on one display; the focus moves between
     // them by real X requests, as a window manager would move it.

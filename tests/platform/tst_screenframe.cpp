@@ -61,9 +61,6 @@ class ScreenFrameTest : public QObject
 {
     Q_OBJECT
 
-public:
-    explicit ScreenFrameTest(const TestEnvironment &) {}
-
 private slots:
     void loweringAnEdgeSteersThatWayInEveryPose_data()
     {

@@ -50,9 +50,6 @@ class SilentProfileTest : public QObject
 {
     Q_OBJECT
 
-public:
-    explicit SilentProfileTest(const TestEnvironment &) {}
-
 private slots:
     // Needs a session bus, as the test command gives it. The phone's profile
     // switched while the game runs; the player's mute

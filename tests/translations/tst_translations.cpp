@@ -11,9 +11,6 @@ class TestTranslations : public QObject
 {
     Q_OBJECT
 
-public:
-    explicit TestTranslations(TestEnvironment &) {}
-
 private slots:
     void everyTextOfTheSourcesIsTranslated()
     {

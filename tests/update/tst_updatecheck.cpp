@@ -124,9 +124,6 @@ class TestUpdateCheck : public QObject
 {
     Q_OBJECT
 
-public:
-    explicit TestUpdateCheck(TestEnvironment &) {}
-
 private slots:
     void initTestCase()
     {
