@@ -1,3 +1,2 @@
 cirrovanta_add_test(tst_activation SOURCES platform/tst_activation.cpp)
 cirrovanta_add_test(tst_silentprofile SOURCES platform/tst_silentprofile.cpp)
-cirrovanta_add_test(tst_screenframe SOURCES platform/tst_screenframe.cpp)
