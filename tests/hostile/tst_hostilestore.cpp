@@ -4,6 +4,7 @@
 // byte, and neither 10,000-entry screens nor a standard error nobody reads
 // stop it.
 #include "common/testenvironment.h"
+#include "common/xserver.h"
 
 #include <QDir>
 #include <QSettings>
@@ -45,15 +46,6 @@ bool install(const QString &dir, bool many)
     return ok;
 }
 
-QString xdotool(const QStringList &arguments)
-{
-    QProcess tool;
-    tool.start("xdotool", arguments);
-    if (!tool.waitForFinished(60000))
-        tool.kill(), tool.waitForFinished();
-    return QString::fromUtf8(tool.readAllStandardOutput()).section('\n', 0, 0);
-}
-
 // Waits until the game has used under a quarter of a core for a second (at
 // most a minute): a screen of 10,000 entries takes a while to build.
 void waitUntilIdle(qint64 pid)
@@ -81,11 +73,10 @@ private slots:
     {
         if (QStandardPaths::findExecutable("Xvfb").isEmpty() || QStandardPaths::findExecutable("xdotool").isEmpty())
             QSKIP("needs Xvfb and xdotool (scripts/install-deps.sh test)");
-        xvfb.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
-        QVERIFY(xvfb.waitForReadyRead(20000));
-        qputenv("DISPLAY", ":" + xvfb.readLine().trimmed());
+        xvfb = std::make_unique<XServer>();
+        QVERIFY(xvfb->running());
     }
-    void cleanupTestCase() { xvfb.kill(), xvfb.waitForFinished(); }
+    void cleanupTestCase() { xvfb.reset(); }
 
     void whateverSitsAtTheStoreTheWindowOpensAndNoBytesAreLost_data()
     {
@@ -185,7 +176,7 @@ private:
         QVERIFY(game.waitForStarted());
     }
 
-    QProcess xvfb;
+    std::unique_ptr<XServer> xvfb;
 };
 
 CIRROVANTA_TEST_MAIN(HostileStoreTest)

@@ -1,35 +1,12 @@
 #include "app/myeventfilter.h"
 #include "common/debuglines.h"
 #include "common/testenvironment.h"
+#include "common/xserver.h"
 #include "engine/gameengine.h"
 #include "persistence/settings.h"
 
 #include <QQuickItem>
 #include <QQuickView>
-
-// A private Xvfb for this process, up before the application object and
-// stopped after it, so the game draws into a real X window.
-struct XServer
-{
-    QProcess server;
-    XServer()
-    {
-        server.start("Xvfb", {"-displayfd", "1", "-nolisten", "tcp"});
-        if (server.waitForReadyRead(10000)) {
-            qputenv("DISPLAY", ':' + server.readLine().trimmed());
-            qputenv("QT_QPA_PLATFORM", "xcb");
-        }
-    }
-    ~XServer() { server.terminate(), server.waitForFinished(); }
-};
-
-static QByteArray xdotool(const QStringList &arguments)
-{
-    QProcess process;
-    process.start("xdotool", arguments);
-    process.waitForFinished();
-    return process.readAllStandardOutput().split('\n').first();
-}
 
 class ActivationTest : public QObject
 {
@@ -62,8 +39,8 @@ private slots:
 
         QProcess other;
         other.start("xmessage", {"-geometry", "+600+400", "another program"});
-        const QByteArray otherWindow = xdotool({"search", "--sync", "--class", "Xmessage"});
-        const QByteArray gameWindow = QByteArray::number(quint64(view.winId()));
+        const QString otherWindow = xdotool({"search", "--sync", "--class", "Xmessage"});
+        const QString gameWindow = QString::number(quint64(view.winId()));
         xdotool({"windowfocus", "--sync", gameWindow});
         QTRY_VERIFY(view.isActive());
 
@@ -85,5 +62,7 @@ private slots:
     }
 };
 
-CIRROVANTA_TEST_MAIN_AFTER(ActivationTest, XServer xserver)
+// The X server is up before the application object and stopped after it, so
+// the game draws into a real X window.
+CIRROVANTA_TEST_MAIN_AFTER(ActivationTest, XServer xserver; if (xserver.running()) qputenv("QT_QPA_PLATFORM", "xcb"))
 #include "tst_activation.moc"
