@@ -1,11 +1,14 @@
 // The sound bank through a real PulseAudio server: the test command's null
 // sink, whose monitor parec records. The bank plays the test's own tones.
+#include "app/gamesettings.h"
 #include "audio/audioout.h"
 #include "audio/cinvsounds.h"
 #include "audio/caudiomixer.h"
 #include "common/debuglines.h"
 #include "common/testenvironment.h"
 #include "common/wavfiles.h"
+#include "engine/gameengine.h"
+#include "persistence/settings.h"
 
 #include <QtTest>
 
@@ -165,6 +168,27 @@ private slots:
         const double expected = 880 * (1 - 2 / M_PI * std::asin(300.0 / 4912));
         qDebug() << "click loud for" << loud << "frames, expected" << expected;
         QVERIFY(std::abs(loud - expected) < expected * 0.02);
+    }
+
+    // Pausing a flight holds the sounds: the music falls silent on the real
+    // server once what it had queued has played, and comes back.
+    void heldSoundsFallSilentAndComeBack()
+    {
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir.path()));
+        Settings settings;
+        GameEngine engine(nullptr, &settings);
+        GameSettings gameSettings(&settings, &engine);
+        engine.playMusic(2);
+        QVERIFY(QDir::setCurrent(previous));
+        const auto level = [] { return loudestQuarterSecond(record(0, [] {}, 1000)).left; };
+        QTRY_VERIFY_WITH_TIMEOUT(level() > 1000, 20000); // once the output runs
+        gameSettings.holdSounds(true);
+        QTest::qWait(1000);
+        const double held = level();
+        QVERIFY2(held < 2, qPrintable(QString::number(held)));
+        gameSettings.holdSounds(false);
+        QTRY_VERIFY_WITH_TIMEOUT(level() > 1000, 20000);
     }
 
     // The server goes away mid-music and a new one starts (the test

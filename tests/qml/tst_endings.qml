@@ -119,26 +119,6 @@ GameCase {
         compare(game.session.screen, "groups")
     }
 
-    // From the stored 0.6 (level 7/9), steps away and back give 0.6 again.
-    function test_volume_steps_return_data() {
-        return [
-            { tag: "down two, up two", keys: "LLRR" },
-            { tag: "up two, down two", keys: "RRLL" },
-            { tag: "down to silence and back", keys: "LLLLLLLRRRRRRR" }
-        ]
-    }
-
-    function test_volume_steps_return(row) {
-        startGame()
-        game.session.go("settings")
-        press(Qt.Key_Down)
-        verify(findChild(game.screenItem, "volumeControl").activeFocus)
-        for (var i = 0; i < row.keys.length; ++i)
-            press(row.keys[i] === "L" ? Qt.Key_Left : Qt.Key_Right)
-        fuzzyCompare(Number(TestHarness.stored("AudioVolume")), 0.6, 1e-6)
-        fuzzyCompare(game.volumeLevel, 7 / 9, 1e-5)
-    }
-
     // A buoy under the HUD's buttons shows through them until it bursts.
     function test_nothing_hides_under_the_hud() {
         startGame()

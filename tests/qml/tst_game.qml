@@ -133,6 +133,10 @@ GameCase {
         verify(GameEngine.isMuted())
         press(Qt.Key_Down)                        // to the volume
         verify(findChild(screen, "volumeControl").activeFocus)
+        // Down to silence and all the way back: the player's own 0.6 again.
+        for (var key of "LLLLLLLRRRRRRR")
+            press(key === "L" ? Qt.Key_Left : Qt.Key_Right)
+        fuzzyCompare(Number(TestHarness.stored("AudioVolume")), 0.6, 1e-6)
         press(Qt.Key_Left)
         press(Qt.Key_Left)
         press(Qt.Key_Left)
