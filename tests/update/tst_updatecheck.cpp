@@ -7,7 +7,6 @@
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTranslator>
 
 #include <memory>
 
@@ -78,24 +77,6 @@ private:
     QByteArray answer;
 };
 
-// Replaces the update server's address, as a translation file could.
-class AddressTranslator : public QTranslator
-{
-public:
-    explicit AddressTranslator(const QString &address) : address(address) {}
-    bool isEmpty() const override { return false; }
-    QString translate(const char *context, const char *sourceText, const char *, int) const override
-    {
-        if (QByteArray(context) == "GameEngine"
-            && QByteArray(sourceText) == "http://" CIRROVANTA_UPDATE_HOST "/apps/cirrovanta")
-            return address;
-        return QString();
-    }
-
-private:
-    QString address;
-};
-
 } // namespace
 
 class TestUpdateCheck : public QObject
@@ -154,22 +135,7 @@ private slots:
         QCOMPARE(offers.size(), location.isNull() ? 0 : 1);
         // The scene takes the location as a string.
         QVERIFY(location.isNull() || offers.first().first() == QVariant(location));
-        QCOMPARE(server.connections, 1);
-    }
-
-    void onlineSendsOneRequestToTheTranslatedAddress()
-    {
-        UpdateServer server(httpAnswer("200 OK", "1.0 L\n"));
-        AddressTranslator translator(server.url());
-        QVERIFY(QCoreApplication::installTranslator(&translator));
-        DebugLines debug;
-        {
-            GameEngine engine(nullptr, &settings);
-            QTRY_VERIFY_WITH_TIMEOUT(responseHandled(debug), handledWithinMs);
-            // Give a second request, were there one, the chance to arrive.
-            QTest::qWait(200);
-        }
-        QCoreApplication::removeTranslator(&translator);
+        // One request, for the address the engine was given.
         QCOMPARE(server.connections, 1);
         QCOMPARE(server.requests, QList<QByteArray>{"GET /apps/cirrovanta HTTP/1.1"});
     }
