@@ -14,22 +14,8 @@
 #include <QQmlContext>
 #include <QSignalSpy>
 
-
-namespace {
-
-const QString shippedLevels = QStringLiteral(CIRROVANTA_SOURCE_DIR "/qml/Cirrovanta/Levels");
-const QString addedLevel = QStringLiteral("1-FlightSchool/06_added");
-
-QList<QPointF> pointsOf(const QVariant &value)
-{
-    QList<QPointF> points;
-    const QJSValue array = value.value<QJSValue>();
-    for (int i = 0; i < array.property(QStringLiteral("length")).toInt(); ++i)
-        points << array.property(quint32(i)).toVariant().toPointF();
-    return points;
-}
-
-} // namespace
+static const QString shippedLevels = QStringLiteral(CIRROVANTA_SOURCE_DIR "/qml/Cirrovanta/Levels");
+static const QString addedLevel = QStringLiteral("1-FlightSchool/06_added");
 
 class TestLevelFlights : public QObject
 {
@@ -91,7 +77,9 @@ private slots:
         auto *plane = qobject_cast<QQuickItem *>(engine->currentAirplane());
         QVERIFY(plane);
         QSignalSpy ended(level.get(), SIGNAL(flightEnded(bool)));
-        const QList<QPointF> route = pointsOf(level->property("route"));
+        QList<QPointF> route;
+        for (const QVariant &point : level->property("route").value<QJSValue>().toVariant().toList())
+            route << point.toPointF();
         QVERIFY(!route.isEmpty());
         const int frames = [&] {
             const QuietDebug quiet; // two lines a frame
