@@ -118,21 +118,4 @@ GameCase {
         press(Qt.Key_Return)                       // Play, as before
         compare(game.session.screen, "groups")
     }
-
-    // A buoy under the HUD's buttons shows through them until it bursts.
-    function test_nothing_hides_under_the_hud() {
-        startGame()
-        game.session.openGroup("1-FlightSchool")
-        game.session.startLevel("01_straight")
-        var level = game.screenItem.level
-        level.running = false
-        var buttons = findChild(level.hud, "hudButtons")
-        var buoy = level.buoys[0]
-        var p = buttons.mapToItem(level, 0, 0)
-        buoy.x = p.x
-        buoy.y = p.y
-        tryVerify(function() { return buttons.opacity < 0.5 })
-        buoy.explode()
-        tryCompare(buttons, "opacity", 1)
-    }
 }
