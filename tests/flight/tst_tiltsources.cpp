@@ -14,6 +14,7 @@
 #include "sensors/tiltsources.h"
 
 #include <QAccelerometer>
+#include <QQuickWindow>
 
 using FakeFiles = QMap<QString, QByteArray>;
 
@@ -26,7 +27,7 @@ static bool near(QPointF a, QPointF b, qreal within = 0.05) { return std::hypot(
 struct Rig
 {
     QTemporaryDir iio; // empty: no accelerometer, the keys and the mouse then
-    QWindow window;
+    QQuickWindow window; // whose focus moves to its content item as the game's does
     QAccelerometer accelerometer;
     AccelerometerFilter filter;
     QSignalSpy readings{&filter, &AccelerometerFilter::accChanged};
