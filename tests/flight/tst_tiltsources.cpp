@@ -159,6 +159,8 @@ private slots:
         QTest::newRow("tablet, top edge left") << L << IP << QPoint(0, 1) << QPoint(-1, 0);
         QTest::newRow("tablet upside down") << L << IL << QPoint(-1, 0) << QPoint(0, -1);
         QTest::newRow("tablet, top edge right") << L << P << QPoint(0, -1) << QPoint(1, 0);
+        QTest::newRow("a screen that keeps its turn to itself: landscape, top edge right")
+            << P << Qt::PrimaryOrientation << QPoint(0, -1) << QPoint(1, 0);
     }
     void loweringAnEdgeSteersThatWayInEveryPose()
     {
