@@ -5,7 +5,7 @@ fails (or hangs). Python 3 standard library only.
 
   mutants.py list  [--seed N] [--count N]        print the sample
   mutants.py run   --source DIR --build DIR [--seed N] [--count N]
-                   [--table FILE] [--results FILE] [--known FILE]
+                   [--table FILE] [--results FILE] [--known FILE [--killed-only]]
   mutants.py summary --results FILE
 
 The sample: every mutant the rules below make of the .cpp files in src/engine,
@@ -233,8 +233,21 @@ def ctest(build_dir, tests, timeout):
     return run_group(["ctest", "--test-dir", build_dir, "-j1", "--stop-on-failure", "-R", regex], timeout)
 
 
+def outcomes_in(path):
+    """(file, line, after) -> outcome of an earlier run's results."""
+    if not path or not os.path.exists(path):
+        return {}
+    with open(path, encoding="utf-8") as f:
+        return {(r["file"], r["line"], r["after"]): r["outcome"] for r in map(json.loads, f)}
+
+
 def run(args):
     picked, possible = sample(args.source, args.seed, args.count)
+    known_outcomes = outcomes_in(args.known)
+    if args.killed_only:
+        # A later suite against the faults the earlier one caught: does it still?
+        picked = [m for m in picked
+                  if known_outcomes.get((m["file"], m["line"], m["after"]), "").startswith("killed")]
     tests_for = read_table(args.table)
     known = ctest_names(args.build)
     print(f"mutants: {len(picked)} of {possible} possible (seed {args.seed})", flush=True)
@@ -262,13 +275,7 @@ def run(args):
                 done[r["id"]] = r
     # A mutant that did not compile for an earlier run of the same code will
     # not compile now either: the tests play no part in that.
-    uncompilable = set()
-    if args.known and os.path.exists(args.known):
-        with open(args.known, encoding="utf-8") as f:
-            for line in f:
-                r = json.loads(line)
-                if r["outcome"] == "not compiled":
-                    uncompilable.add((r["file"], r["line"], r["after"]))
+    uncompilable = {key for key, outcome in known_outcomes.items() if outcome == "not compiled"}
     results = open(args.results, "a", encoding="utf-8")
     original = {}
     try:
@@ -337,6 +344,7 @@ def main():
     p.add_argument("--table", default=os.path.join(os.path.dirname(os.path.abspath(__file__)), "mutants-tests.txt"))
     p.add_argument("--results", default="mutants.jsonl")
     p.add_argument("--known", help="results of an earlier run of the same code")
+    p.add_argument("--killed-only", action="store_true", help="run only the mutants --known records as killed")
     args = p.parse_args()
     if args.command == "list":
         picked, possible = sample(args.source, args.seed, args.count)

@@ -1,7 +1,8 @@
 # A newcomer's flights on a real window of a private X server, steered and
 # paused by real X key events: resume in every phase, the camera, keyboard
 # steering onto an angled runway, calibration and held keys on a desktop.
-add_executable(tst_newcomer newcomer/tst_newcomer.cpp)
+add_executable(tst_newcomer newcomer/tst_newcomer.cpp common/gameharness.h)
+target_include_directories(tst_newcomer PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(tst_newcomer PRIVATE cirrovanta_core Qt6::QuickTest Qt6::Quick Qt6::Qml)
 target_compile_definitions(tst_newcomer PRIVATE
     CIRROVANTA_SOURCE_DIR="${PROJECT_SOURCE_DIR}"

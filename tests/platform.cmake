@@ -1,3 +1,3 @@
-cirrovanta_add_test(tst_activation SOURCES platform/tst_activation.cpp)
-cirrovanta_add_test(tst_silentprofile SOURCES platform/tst_silentprofile.cpp)
-cirrovanta_add_test(tst_screenframe SOURCES platform/tst_screenframe.cpp)
+# The game on its platform: a real X window's focus and a phone's feedback
+# profile on the session bus (the test command gives it one).
+cirrovanta_add_test(tst_platform SOURCES platform/tst_platform.cpp)

@@ -1,6 +1,7 @@
 # The game as a player meets it: a Qt Quick Test suite over the real main
 # document, screens and levels, with a real engine and settings store.
-add_executable(tst_qml_game qml/tst_game.cpp)
+add_executable(tst_qml_game qml/tst_game.cpp common/gameharness.h)
+target_include_directories(tst_qml_game PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(tst_qml_game PRIVATE cirrovanta_core Qt6::QuickTest Qt6::Quick Qt6::Qml)
 target_compile_definitions(tst_qml_game PRIVATE
     CIRROVANTA_SOURCE_DIR="${PROJECT_SOURCE_DIR}"

@@ -8,11 +8,12 @@
 // Collects every message while alive and passes it on to the handler that was
 // installed before (QtTest's), so the test log still shows them. Messages come
 // from the audio thread too, so collecting is serialised. Collectors may nest:
-// each one alive sees every message.
+// each one alive sees every message. A quiet one collects nothing and keeps
+// debug lines out of the log while alive; warnings and worse still reach it.
 class DebugLines
 {
 public:
-    DebugLines()
+    explicit DebugLines(bool quiet = false) : quiet(quiet)
     {
         QMutexLocker locker(&mutex);
         outer = active;
@@ -39,34 +40,25 @@ private:
     static void record(QtMsgType type, const QMessageLogContext &context, const QString &text)
     {
         QMutexLocker locker(&mutex);
-        for (DebugLines *lines = active; lines; lines = lines->outer)
-            lines->collected.append(text);
-        if (previous)
+        bool quieted = false;
+        for (DebugLines *lines = active; lines; lines = lines->outer) {
+            quieted = quieted || lines->quiet;
+            if (!lines->quiet)
+                lines->collected.append(text);
+        }
+        if (previous && !(quieted && type == QtDebugMsg))
             previous(type, context, text);
     }
 
     static inline QMutex mutex;
     static inline DebugLines *active = nullptr;
     static inline QtMessageHandler previous = nullptr;
+    const bool quiet;
     DebugLines *outer = nullptr;
     QStringList collected;
 };
 
-// Drops debug lines while alive; warnings and worse still reach the log.
-class QuietDebug
+struct QuietDebug : DebugLines
 {
-public:
-    QuietDebug() : previous(qInstallMessageHandler(&QuietDebug::handle)) {}
-    ~QuietDebug() { qInstallMessageHandler(previous); }
-    QuietDebug(const QuietDebug &) = delete;
-    QuietDebug &operator=(const QuietDebug &) = delete;
-
-private:
-    static void handle(QtMsgType type, const QMessageLogContext &context, const QString &text)
-    {
-        if (type != QtDebugMsg)
-            qt_message_output(type, context, text);
-    }
-    QtMessageHandler previous;
+    QuietDebug() : DebugLines(true) {}
 };
-

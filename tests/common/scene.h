@@ -12,6 +12,9 @@
 #include <QTimerEvent>
 #include <QtTest>
 
+#include <algorithm>
+#include <cmath>
+#include <functional>
 #include <memory>
 
 inline std::unique_ptr<QObject> createScene(QQmlEngine &engine, const QByteArray &qml)
@@ -76,4 +79,54 @@ inline std::unique_ptr<QObject> createItem(QQmlEngine &engine, const QString &fi
         item->setParentItem(qobject_cast<QQuickItem *>(parent));
     component.completeCreate();
     return object;
+}
+
+// Flies the aeroplane along a route on a simulated clock until `ended` says so
+// or four minutes of game time pass. Each frame steers for the next waypoint
+// (36 px reaches it; past the last, along the last leg) and calls `frame`; the
+// engine's timers are delivered when they fall due in game time: its step
+// every 80 ms, a landing 2/3 of landingTime and a free fall 2 x landingTime
+// after it starts. Returns the number of frames flown.
+inline int flyRoute(GameEngine &engine, QQuickItem *plane, const QList<QPointF> &route,
+                    const std::function<void()> &frame, const std::function<bool()> &ended)
+{
+    const int fps = plane->property("fps").toInt();
+    const int landingTime = plane->property("landingTime").toInt();
+    const auto centre = [plane] {
+        return QPointF(plane->property("realX").toReal() + plane->width() / 2,
+                       plane->property("realY").toReal() + plane->height() / 2);
+    };
+    double now = 0, nextStep = 80, landingDue = 0, crashDue = 0;
+    int landingId = 0, crashId = 0, waypoint = 0, frames = 0;
+    const auto watch = [&](double at) { // a timer's due time is noted when its id appears
+        if (engine.landingTimer() != landingId && (landingId = engine.landingTimer()))
+            landingDue = at + 2 * landingTime / 3;
+        if (engine.crashTimer() != crashId && (crashId = engine.crashTimer()))
+            crashDue = at + 2 * landingTime;
+    };
+    engine.enableEngineTimer(true);
+    while (!ended() && now < 240000) {
+        if (waypoint < route.size() && QLineF(centre(), route[waypoint]).length() < 36)
+            ++waypoint;
+        const QPointF to = waypoint < route.size() ? route[waypoint] - centre()
+                                                   : route.last() - route[std::max(0, int(route.size()) - 2)];
+        const double length = std::hypot(to.x(), to.y());
+        plane->setProperty("vectorX", length > 0 ? to.x() / length : 0.0);
+        plane->setProperty("vectorY", length > 0 ? -to.y() / length : 0.0);
+        frame();
+        watch(now);
+        ++frames;
+        now += 1000.0 / fps;
+        while (!ended()) { // the timers due during the frame, in time order
+            const double next = std::min({nextStep, landingId ? landingDue : 1e300, crashId ? crashDue : 1e300});
+            if (next > now)
+                break;
+            const int id = next == nextStep ? engine.engineTimer() : next == landingDue ? landingId : crashId;
+            if (next == nextStep)
+                nextStep += 80;
+            deliverTimers(&engine, {id});
+            watch(next);
+        }
+    }
+    return frames;
 }

@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <type_traits>
+
 // Gives a test process its own settings store and runtime directory before
 // Qt reads either, so no test touches the user's files or another test's.
 class TestEnvironment
@@ -30,6 +32,16 @@ private:
     QTemporaryDir root;
 };
 
+// A test class takes the environment when it wants to know its paths.
+template <typename TestClass>
+TestClass makeTest(TestEnvironment &environment)
+{
+    if constexpr (std::is_constructible_v<TestClass, TestEnvironment &>)
+        return TestClass(environment);
+    else
+        return TestClass();
+}
+
 // QTEST_MAIN with the private environment set up first, after the given
 // statement (which may choose the sound server, say).
 #define CIRROVANTA_TEST_MAIN_AFTER(TestClass, prepare)                                            \
@@ -38,7 +50,7 @@ private:
         prepare;                                                                                   \
         TestEnvironment environment;                                                               \
         QGuiApplication app(argc, argv);                                                           \
-        TestClass test(environment);                                                               \
+        TestClass test = makeTest<TestClass>(environment);                                        \
         QTEST_SET_MAIN_SOURCE_PATH                                                                 \
         return QTest::qExec(&test, argc, argv);                                                    \
     }

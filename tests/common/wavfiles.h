@@ -9,8 +9,6 @@
 #include <QStringList>
 #include <QtEndian>
 
-#include <cmath>
-
 // WAV files for the audio tests: written by sox, or put together byte by
 // byte where a test needs a particular (often broken) layout.
 namespace WavFiles {
@@ -70,24 +68,6 @@ inline QByteArray samples16(std::initializer_list<int> values)
     for (int v : values)
         bytes += le16(v);
     return bytes;
-}
-
-// A sine tone as a plain WAV file, made without sox (for runs that must not
-// fork, such as under ThreadSanitizer).
-inline QByteArray toneWav(int rate, int channels, int bits, double seconds, double frequency)
-{
-    QByteArray data;
-    const int frames = int(rate * seconds);
-    for (int f = 0; f < frames; ++f) {
-        const double value = 0.5 * std::sin(2 * M_PI * frequency * f / rate);
-        for (int ch = 0; ch < channels; ++ch) {
-            if (bits == 8)
-                data += char(128 + int(value * 127));
-            else
-                data += le16(int(value * 32767));
-        }
-    }
-    return plainWav(channels, rate, bits, data);
 }
 
 inline bool writeFile(const QString &path, const QByteArray &bytes)

@@ -1,3 +1,10 @@
+// The tilt sources a window gets, read through the game's filter as start-up
+// wires them: held keys and the mouse on a desktop, and a fake IIO
+// accelerometer (a tree of files in a temporary directory) in every pose of
+// the screen. The filter passes on the screen's right and up as the reading
+// sees them: negative on the lowered edge, which the game steers towards
+// (right, or up the screen). A tilt of a degrees reads -g sin a.
+#include "common/debuglines.h"
 #include "common/scene.h"
 #include "common/testenvironment.h"
 #include "sensors/accelerometerfilter.h"
@@ -7,277 +14,224 @@
 #include "sensors/tiltsources.h"
 
 #include <QAccelerometer>
-#include <QQuickItem>
-#include <QQuickView>
-#include <QSignalSpy>
-
-#include <cmath>
+#include <QQuickWindow>
 
 using FakeFiles = QMap<QString, QByteArray>;
 
-namespace {
+// A screen tipped 20° onto one edge: gravity's share on that edge's axis, and
+// what stays on the axis out of the screen.
+static const float g = 9.80665f, tipped = g * std::sin(0.349066f), flat = g * std::cos(0.349066f);
 
-// A window with the game's steering item and an aeroplane whose steering
-// vector comes from the game's own mapping (components/Steering.js), so the
-// test checks the whole road from a key to the aeroplane's heading.
-const QByteArray windowScene = R"(
-import QtQuick
-import "STEERING_JS" as Steering
-Item {
-    id: root
-    width: 854; height: 480
-    readonly property var steerVector: Steering.vector(steer.rawangleX, steer.rawangleY,
-                                                       steer.rawangleZ, steer.axisY, 0, 0, 0)
-    Item {
-        id: steer
-        objectName: "steer"
-        property real rawangleX: 90
-        property real rawangleY: 90
-        property real rawangleZ: 0
-        property string axisY: "y"
-    }
-    Item {
-        objectName: "gameLevel"
-        function groundWarning(on) {}
-        function seatbeltsSign(on) {}
-        Item {
-            objectName: "airplane"
-            property real vectorX: root.steerVector.x; property real vectorY: root.steerVector.y
-            property real turningFactor: 0.1; property real speed: 50; property real petrol: 1
-            property real accFactor: 1; property real resistanceFactor: 1.02; property int fps: 25
-            property int petrolTime: 60; property int minSpeed: 40; property int maxSpeed: 150
-            property real angle: 0; property real tilt: 0; property real realX: 400; property real realY: 240
-            function doLanding(on) {}
-        }
-    }
-}
-)";
+static bool near(QPointF a, QPointF b, qreal within = 0.05) { return std::hypot(a.x() - b.x(), a.y() - b.y()) < within; }
 
-// The QQuickView, the engine and a QAccelerometer reading the chosen backend
-// through the game's filter, wired as at start-up.
-struct TiltRig
+struct Rig
 {
-    QQuickView view;
-    GameEngine engine{nullptr, nullptr};
+    QTemporaryDir iio; // empty: no accelerometer, the keys and the mouse then
+    QQuickWindow window; // whose focus moves to its content item as the game's does
     QAccelerometer accelerometer;
     AccelerometerFilter filter;
-    QByteArray identifier;
+    QSignalSpy readings{&filter, &AccelerometerFilter::accChanged};
+    IioAccelerometer *backend = nullptr;
 
-    bool load(const QString &qmlPath, const QString &iioRoot)
+    // The screen tipped by (right, up) in raw counts of 0.01 m/s²; xAxis and
+    // yAxis say where the device's own axes point on the screen, as (right, up).
+    void hold(QPointF screen, QPoint xAxis, QPoint yAxis)
     {
-        view.setSource(QUrl::fromLocalFile(qmlPath));
-        if (!view.rootObject())
-            return false;
-        identifier = registerTiltSources(&view, iioRoot);
-        engine.setRootObject(view.rootObject());
-        engine.findSteer();
-        engine.levelReady();
-        engine.findQmlObjects();
-        accelerometer.setIdentifier(identifier);
+        const qreal device[3] = {QPointF::dotProduct(xAxis, screen),
+                                 QPointF::dotProduct(yAxis, screen), flat};
+        writeFile(iio.filePath("iio:device0/in_accel_scale"), "0.01");
+        for (int i = 0; i < 3; ++i)
+            writeFile(iio.filePath(QString("iio:device0/in_accel_%1_raw").arg(char('x' + i))),
+                      QByteArray::number(qRound(device[i] * 100)));
+    }
+    // Starts the source with the screen's orientations handed to it.
+    bool start(Qt::ScreenOrientation natural, Qt::ScreenOrientation current)
+    {
+        accelerometer.setIdentifier(registerTiltSources(&window, iio.path()));
         accelerometer.addFilter(&filter);
-        QObject::connect(&filter, &AccelerometerFilter::accChanged, &engine,
-                         &GameEngine::handleAcc);
-        return accelerometer.start();
-    }
-    // Shows the window when the keyboard-and-mouse source was chosen.
-    bool showDesktop()
-    {
-        if (identifier != desktopTiltSourceId)
+        if (!accelerometer.start() || !(backend = accelerometer.findChild<IioAccelerometer *>()))
             return false;
-        view.show();
-        return QTest::qWaitForWindowExposed(&view);
+        backend->screenFrame().setOrientations(natural, current);
+        return true;
     }
-    DesktopTiltAccelerometer *desktopBackend() { return accelerometer.findChild<DesktopTiltAccelerometer *>(); }
-    void settle(int readings)
+    // The desktop's source on a shown window, stepped by hand.
+    DesktopTiltAccelerometer *startDesktop()
     {
-        for (int i = 0; i < readings; ++i)
-            desktopBackend()->step();
-        engine.refreshSteer();
+        window.resize(854, 480);
+        window.show();
+        accelerometer.setIdentifier(registerTiltSources(&window, iio.path()));
+        accelerometer.addFilter(&filter);
+        if (accelerometer.identifier() != desktopTiltSourceId || !accelerometer.start()
+            || !QTest::qWaitForWindowExposed(&window))
+            return nullptr;
+        return accelerometer.findChild<DesktopTiltAccelerometer *>();
     }
-    QObject *steer() const { return engine.currentSteer(); }
-    QObject *airplane() const { return engine.currentAirplane(); }
-    qreal rightTilt() const { return steer()->property("rawangleY").toReal() - 90; }
-    qreal upTilt() const { return steer()->property("rawangleX").toReal() - 90; }
+    QString source() { return TiltSourceInfo::forWindow(&window)->source(); }
+    QPointF at(int i) const { return {readings[i][0].toReal(), readings[i][1].toReal()}; }
+    QPointF next()
+    {
+        const int seen = readings.size();
+        return QTest::qWaitFor([&] { return readings.size() > seen; }) ? at(seen) : QPointF(9, 9);
+    }
+    QPointF latest() const { return readings.isEmpty() ? QPointF(9, 9) : at(readings.size() - 1); }
 };
-
-} // namespace
 
 class TiltSourcesTest : public QObject
 {
     Q_OBJECT
 
-public:
-    explicit TiltSourcesTest(const TestEnvironment &) {}
-
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(work.isValid());
-        qmlPath = work.filePath("window.qml");
-        const QString steering =
-            QStringLiteral(CIRROVANTA_SOURCE_DIR "/qml/Cirrovanta/components/Steering.js");
-        QVERIFY(QFile::exists(steering));
-        QVERIFY(writeFile(qmlPath, QByteArray(windowScene).replace(
-                                       "STEERING_JS", QUrl::fromLocalFile(steering).toEncoded())));
-        emptyIioRoot = work.filePath("no-iio");
-        QVERIFY(QDir().mkpath(emptyIioRoot));
-    }
-
-    void heldKeySteersTheAeroplaneThatWay_data()
+    void heldKeyTiltsThatWay_data()
     {
         QTest::addColumn<int>("key");
-        QTest::addColumn<int>("rightSign");
-        QTest::addColumn<int>("upSign");
-        QTest::newRow("right arrow steers right") << int(Qt::Key_Right) << 1 << 0;
-        QTest::newRow("D steers right") << int(Qt::Key_D) << 1 << 0;
-        QTest::newRow("left arrow steers left") << int(Qt::Key_Left) << -1 << 0;
-        QTest::newRow("A steers left") << int(Qt::Key_A) << -1 << 0;
-        QTest::newRow("up arrow steers up the screen") << int(Qt::Key_Up) << 0 << 1;
-        QTest::newRow("W steers up the screen") << int(Qt::Key_W) << 0 << 1;
-        QTest::newRow("down arrow steers down the screen") << int(Qt::Key_Down) << 0 << -1;
-        QTest::newRow("S steers down the screen") << int(Qt::Key_S) << 0 << -1;
+        QTest::addColumn<QPointF>("lowered"); // right, up
+        QTest::newRow("right arrow lowers the right edge") << int(Qt::Key_Right) << QPointF(1, 0);
+        QTest::newRow("D lowers the right edge") << int(Qt::Key_D) << QPointF(1, 0);
+        QTest::newRow("left arrow lowers the left edge") << int(Qt::Key_Left) << QPointF(-1, 0);
+        QTest::newRow("A lowers the left edge") << int(Qt::Key_A) << QPointF(-1, 0);
+        QTest::newRow("up arrow lowers the top edge") << int(Qt::Key_Up) << QPointF(0, 1);
+        QTest::newRow("W lowers the top edge") << int(Qt::Key_W) << QPointF(0, 1);
+        QTest::newRow("down arrow lowers the bottom edge") << int(Qt::Key_Down) << QPointF(0, -1);
+        QTest::newRow("S lowers the bottom edge") << int(Qt::Key_S) << QPointF(0, -1);
     }
-
-    void heldKeySteersTheAeroplaneThatWay()
+    void heldKeyTiltsThatWay()
     {
         QFETCH(int, key);
-        QFETCH(int, rightSign);
-        QFETCH(int, upSign);
-        TiltRig rig;
-        QVERIFY(rig.load(qmlPath, emptyIioRoot));
-        if (!rig.showDesktop())
+        QFETCH(QPointF, lowered);
+        Rig rig;
+        DesktopTiltAccelerometer *backend = rig.startDesktop();
+        if (!backend)
             QSKIP("this machine has an accelerometer of its own");
-        QCOMPARE(TiltSourceInfo::forWindow(&rig.view)->source(), QStringLiteral("keys"));
-        auto *backend = rig.desktopBackend();
-        QVERIFY(backend);
-
-        // Settle at level, then hold the key for two seconds of readings.
-        rig.settle(100);
-        QVERIFY(std::fabs(rig.rightTilt()) < 0.5);
-        QVERIFY(std::fabs(rig.upTilt()) < 0.5);
-
-        QTest::keyPress(&rig.view, Qt::Key(key));
-        for (int i = 0; i < 100; ++i) {
-            backend->step();
-            if (i % 2)
-                rig.engine.adjustFlight();
-        }
-        // About 30° of tilt towards the key, none across it.
-        QCOMPARE(int(std::round(rig.rightTilt() / 25.0)), rightSign);
-        QCOMPARE(int(std::round(rig.upTilt() / 25.0)), upSign);
-
-        // Heading 0 is up the screen and grows clockwise: the aeroplane turned
-        // towards the key.
-        const qreal heading = rig.airplane()->property("angle").toReal();
-        const QPointF direction(std::sin(heading), -std::cos(heading));
-        const QPointF wanted(rightSign, -upSign);
-        QVERIFY2(QPointF::dotProduct(direction, wanted) > 0.9, qPrintable(QString::number(heading)));
-
-        QTest::keyRelease(&rig.view, Qt::Key(key));
-        rig.settle(200);
-        QVERIFY(std::fabs(rig.rightTilt()) < 0.5);
-        QVERIFY(std::fabs(rig.upTilt()) < 0.5);
+        QCOMPARE(rig.source(), QStringLiteral("keys"));
+        const auto settle = [&](int steps) {
+            for (int i = 0; i < steps; ++i)
+                backend->step();
+            return rig.latest();
+        };
+        QVERIFY(near(settle(100), {0, 0}));
+        // Held for two seconds of steps: 30° towards the key, none across it.
+        QTest::keyPress(&rig.window, Qt::Key(key));
+        QVERIFY(near(settle(100), -g * std::sin(qDegreesToRadians(30.0)) * lowered));
+        QTest::keyRelease(&rig.window, Qt::Key(key));
+        QVERIFY(near(settle(200), {0, 0}));
     }
 
+    // The pointer's offset from the centre, over half the window, of 30°.
     void mouseOffsetTiltsAndSwitchesTheSource()
     {
-        TiltRig rig;
-        QVERIFY(rig.load(qmlPath, emptyIioRoot));
-        if (!rig.showDesktop())
+        Rig rig;
+        DesktopTiltAccelerometer *backend = rig.startDesktop();
+        if (!backend)
             QSKIP("this machine has an accelerometer of its own");
-        TiltSourceInfo *info = TiltSourceInfo::forWindow(&rig.view);
-        QSignalSpy sourceChanges(info, &TiltSourceInfo::sourceChanged);
-        QVERIFY(rig.desktopBackend());
-
-        // Right edge, vertically centred: full right tilt.
-        QTest::mouseMove(&rig.view, QPoint(rig.view.width() - 1, rig.view.height() / 2));
-        QCOMPARE(info->source(), QStringLiteral("mouse"));
+        QSignalSpy sourceChanges(TiltSourceInfo::forWindow(&rig.window), &TiltSourceInfo::sourceChanged);
+        const auto settle = [&] {
+            for (int i = 0; i < 200; ++i)
+                backend->step();
+            return rig.latest();
+        };
+        QTest::mouseMove(&rig.window, QPoint(853, 240)); // 426 of 427 to the right
+        QCOMPARE(rig.source(), QStringLiteral("mouse"));
         QCOMPARE(sourceChanges.count(), 1);
-        rig.settle(200);
-        QVERIFY2(rig.rightTilt() > 29 && rig.rightTilt() <= 30.01, qPrintable(QString::number(rig.rightTilt())));
-        QVERIFY(std::fabs(rig.upTilt()) < 0.5);
+        QVERIFY(near(settle(), {-g * std::sin(qDegreesToRadians(30.0 * 426 / 427)), 0}));
+        QTest::mouseMove(&rig.window, QPoint(427, 120)); // half way to the top
+        QVERIFY(near(settle(), {0, -g * std::sin(qDegreesToRadians(15.0))}));
 
-        // Half way from the centre to the top: half the tilt, up the screen.
-        QTest::mouseMove(&rig.view, QPoint(rig.view.width() / 2, rig.view.height() / 4));
-        rig.settle(200);
-        QVERIFY2(std::fabs(rig.upTilt() - 15) < 0.5, qPrintable(QString::number(rig.upTilt())));
-        QVERIFY(std::fabs(rig.rightTilt()) < 0.5);
-
-        QTest::keyPress(&rig.view, Qt::Key_Left);
-        QCOMPARE(info->source(), QStringLiteral("keys"));
+        QTest::keyPress(&rig.window, Qt::Key_Left);
+        QCOMPARE(rig.source(), QStringLiteral("keys"));
         QCOMPARE(sourceChanges.count(), 2);
-        QTest::keyRelease(&rig.view, Qt::Key_Left);
+        QTest::keyRelease(&rig.window, Qt::Key_Left);
     }
 
-    void iioAccelerometerIsReadInQtAxes_data()
+    void loweringAnEdgeSteersThatWayInEveryPose_data()
+    {
+        QTest::addColumn<Qt::ScreenOrientation>("natural");
+        QTest::addColumn<Qt::ScreenOrientation>("current");
+        QTest::addColumn<QPoint>("xAxis");
+        QTest::addColumn<QPoint>("yAxis");
+        // Each of Qt's orientations is the one before turned a quarter anticlockwise.
+        const auto P = Qt::PortraitOrientation, L = Qt::LandscapeOrientation;
+        const auto IP = Qt::InvertedPortraitOrientation, IL = Qt::InvertedLandscapeOrientation;
+        QTest::newRow("phone upright") << P << P << QPoint(1, 0) << QPoint(0, 1);
+        QTest::newRow("phone, top edge left") << P << L << QPoint(0, 1) << QPoint(-1, 0);
+        QTest::newRow("phone upside down") << P << IP << QPoint(-1, 0) << QPoint(0, -1);
+        QTest::newRow("phone, top edge right") << P << IL << QPoint(0, -1) << QPoint(1, 0);
+        QTest::newRow("tablet as it sits") << L << L << QPoint(1, 0) << QPoint(0, 1);
+        QTest::newRow("tablet, top edge left") << L << IP << QPoint(0, 1) << QPoint(-1, 0);
+        QTest::newRow("tablet upside down") << L << IL << QPoint(-1, 0) << QPoint(0, -1);
+        QTest::newRow("tablet, top edge right") << L << P << QPoint(0, -1) << QPoint(1, 0);
+        QTest::newRow("a screen that keeps its turn to itself: landscape, top edge right")
+            << P << Qt::PrimaryOrientation << QPoint(0, -1) << QPoint(1, 0);
+    }
+    void loweringAnEdgeSteersThatWayInEveryPose()
+    {
+        QFETCH(Qt::ScreenOrientation, natural);
+        QFETCH(Qt::ScreenOrientation, current);
+        QFETCH(QPoint, xAxis);
+        QFETCH(QPoint, yAxis);
+        Rig rig;
+        rig.hold({-tipped, 0}, xAxis, yAxis); // right edge down
+        QVERIFY(rig.start(natural, current));
+        QVERIFY(near(rig.next(), {-tipped, 0}));
+        rig.hold({0, -tipped}, xAxis, yAxis); // top edge down
+        QTRY_VERIFY(near(rig.latest(), {0, -tipped}));
+    }
+
+    // The upright phone's right edge lowered, as a driver may write it: the
+    // device's x is the screen's right.
+    void everyWayADriverWritesAPoseReadsAlike_data()
     {
         QTest::addColumn<FakeFiles>("files");
-        QTest::addColumn<QVector3D>("expected");
-        const QMap<QString, QByteArray> axes = {{"iio:device1/in_accel_x_raw", "120\n"},
-                                                {"iio:device1/in_accel_y_raw", "-40\n"},
-                                                {"iio:device1/in_accel_z_raw", "980\n"},
-                                                {"iio:device0/name", "als\n"},
-                                                {"iio:device0/in_illuminance_raw", "7\n"}};
-
-        QMap<QString, QByteArray> shared = axes;
-        shared.insert("iio:device1/in_accel_scale", "0.00980665\n");
-        shared.insert("iio:device1/in_accel_offset", "-20\n");
-        QTest::newRow("shared scale and offset: (raw + offset) * scale")
-            << shared
-            << QVector3D((120 - 20) * 0.00980665f, (-40 - 20) * 0.00980665f, (980 - 20) * 0.00980665f);
-
-        QMap<QString, QByteArray> mounted = shared;
-        mounted.insert("iio:device1/in_accel_mount_matrix", "0, 1, 0; -1, 0, 0; 0, 0, 1\n");
-        QTest::newRow("mount matrix turns the sensor into the device's axes")
-            << mounted
-            << QVector3D((-40 - 20) * 0.00980665f, -(120 - 20) * 0.00980665f, (980 - 20) * 0.00980665f);
-
-        QMap<QString, QByteArray> convertible = shared;
-        convertible.insert("iio:device1/label", "accel-display\n");
-        convertible.insert("iio:device0/label", "accel-base\n");
-        convertible.insert("iio:device0/in_accel_x_raw", "999\n");
-        convertible.insert("iio:device0/in_accel_y_raw", "999\n");
-        convertible.insert("iio:device0/in_accel_z_raw", "999\n");
-        QTest::newRow("a convertible's base accelerometer is passed over")
-            << convertible
-            << QVector3D((120 - 20) * 0.00980665f, (-40 - 20) * 0.00980665f, (980 - 20) * 0.00980665f);
+        const int x = qRound(-tipped * 100), z = qRound(flat * 100);
+        const auto axes = [](const QString &device, int ax, int ay, int az) {
+            return FakeFiles{{device + "/in_accel_x_raw", QByteArray::number(ax)},
+                             {device + "/in_accel_y_raw", QByteArray::number(ay)},
+                             {device + "/in_accel_z_raw", QByteArray::number(az)},
+                             {device + "/in_accel_scale", "0.01"}};
+        };
+        FakeFiles offset = axes("iio:device1", x + 20, 20, z + 20);
+        offset.insert({{"iio:device1/in_accel_offset", "-20"}, {"iio:device0/name", "als"},
+                       {"iio:device0/in_illuminance_raw", "7"}});
+        QTest::newRow("(raw + offset) * scale; a light sensor passed over") << offset;
+        // The matrix M takes the sensor's reading r to the device's axes, M r.
+        FakeFiles mounted = axes("iio:device0", 0, x, z);
+        mounted.insert("iio:device0/in_accel_mount_matrix", "0, 1, 0; -1, 0, 0; 0, 0, 1\n");
+        QTest::newRow("a mount matrix turns the sensor into the device's axes") << mounted;
+        FakeFiles convertible = axes("iio:device0", 999, 999, 999);
+        convertible.insert(axes("iio:device1", x, 0, z));
+        convertible.insert({{"iio:device0/label", "accel-base"}, {"iio:device1/label", "accel-display"}});
+        QTest::newRow("a convertible's base accelerometer is passed over") << convertible;
     }
-
-    void iioAccelerometerIsReadInQtAxes()
+    void everyWayADriverWritesAPoseReadsAlike()
     {
         QFETCH(FakeFiles, files);
-        QFETCH(QVector3D, expected);
-        QTemporaryDir iio;
+        Rig rig;
         for (auto it = files.cbegin(); it != files.cend(); ++it)
-            QVERIFY(writeFile(iio.filePath(it.key()), it.value()));
-
-        TiltRig rig;
-        QVERIFY(rig.load(qmlPath, iio.path()));
-        if (rig.identifier != iioTiltSourceId)
-            QSKIP("this machine has an accelerometer of its own");
-        QCOMPARE(TiltSourceInfo::forWindow(&rig.view)->source(), QStringLiteral("sensor"));
-        auto *backend = rig.accelerometer.findChild<IioAccelerometer *>();
-        QVERIFY(backend);
-
-        QSignalSpy readings(&rig.filter, &AccelerometerFilter::accChanged);
-        QVERIFY(backend->readNow());
-        QCOMPARE(readings.count(), 1);
-        // The filter passes (y, -x, z) on.
-        QVERIFY(qFuzzyCompare(readings.at(0).at(0).toFloat(), expected.y()));
-        QVERIFY(qFuzzyCompare(readings.at(0).at(1).toFloat(), -expected.x()));
-        QVERIFY(qFuzzyCompare(readings.at(0).at(2).toFloat(), expected.z()));
-
-        // Every poll reads the files afresh.
-        QVERIFY(writeFile(iio.filePath("iio:device1/in_accel_z_raw"), "20\n"));
-        QVERIFY(backend->readNow());
-        QCOMPARE(readings.count(), 2);
-        QVERIFY(std::fabs(readings.at(1).at(2).toFloat()) < 0.25f);
+            QVERIFY(writeFile(rig.iio.filePath(it.key()), it.value()));
+        QVERIFY(rig.start(Qt::PortraitOrientation, Qt::PortraitOrientation));
+        QCOMPARE(rig.source(), QStringLiteral("sensor"));
+        QVERIFY(near(rig.next(), {-tipped, 0}));
     }
 
-private:
-    QTemporaryDir work;
-    QString qmlPath;
-    QString emptyIioRoot;
+    // The player turns the phone round mid-flight, from top edge right to top
+    // edge left, and again lowers the screen's right edge.
+    void aTurnCountsFromTheNextReadingAndALostDeviceLeavesTheKeys()
+    {
+        Rig rig;
+        rig.hold({-tipped, 0}, {0, -1}, {1, 0});
+        QVERIFY(rig.start(Qt::PortraitOrientation, Qt::InvertedLandscapeOrientation));
+        QTRY_VERIFY(near(rig.latest(), {-tipped, 0}));
+        rig.hold({-tipped, 0}, {0, 1}, {-1, 0});
+        QTRY_VERIFY(near(rig.latest(), {tipped, 0})); // the screen has not turned yet
+        rig.backend->screenFrame().setOrientations(Qt::PortraitOrientation,
+                                                   Qt::LandscapeOrientation);
+        QVERIFY(near(rig.next(), {-tipped, 0}));
+
+        DebugLines lines;
+        QVERIFY(rig.iio.remove());
+        QTRY_VERIFY(!lines.lines().filter("IIO accelerometer gone").isEmpty());
+        QCOMPARE(rig.source(), QStringLiteral("keys"));
+        QTRY_VERIFY(near(rig.next(), {0, 0})); // level until a key is held
+    }
 };
 
 CIRROVANTA_TEST_MAIN(TiltSourcesTest)

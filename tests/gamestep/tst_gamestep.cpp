@@ -10,6 +10,11 @@
 #include <QRegularExpression>
 #include <QtMath>
 
+#include <cmath>
+#include <limits>
+
+// The flight model's step and steering angles, what the 80 ms step meets, and
+// scenes that break the contract the engine relies on.
 // Time is driven by hand: the scenarios send the engine QTimerEvents with the
 // ids its accessors report, in the order the timer intervals imply. The real
 // timers that the engine starts stay registered, but their events are only
@@ -21,7 +26,8 @@ namespace {
 // A level as the game's documents provide it: every function of the scene
 // contract, each recording its call into one list that the test reads. The
 // aeroplane (40 x 20, so its centre lies at (20, 10)) and the buoys record
-// into the same list, so the order of all calls is visible.
+// into the same list, so the order of all calls is visible. The steering item
+// starts at -1 everywhere, so that a refresh shows.
 const char *levelDocument = R"(
 import QtQuick
 Item {
@@ -37,16 +43,17 @@ Item {
     function showWarningText(text, duration) { record(["showWarningText", text, duration]) }
     function groundWarning(on) { record(["groundWarning", on]) }
     function seatbeltsSign(on) { record(["seatbeltsSign", on]) }
-
+    Item { objectName: "steer"; property real rawangleX: -1; property real rawangleY: -1
+           property real rawangleZ: -1; property string axisY: "unset" }
     Item {
         objectName: "airplane"
         width: 40; height: 20
         property real vectorX: 0; property real vectorY: 0
         property real turningFactor: 1; property real accFactor: 1; property real resistanceFactor: 1
         property real speed: 0; property real petrol: 100
-        property int fps: 25; property int petrolTime: 60; property int minSpeed: 1; property int maxSpeed: 5
+        property int fps: 25; property int petrolTime: 30; property int minSpeed: 1; property int maxSpeed: 5
         property real angle: 0; property real tilt: 0
-        property real realX: x; property real realY: y
+        property real realX; property real realY
         property int landingTime: 1000
         property int finalSound: 9
         function doLanding(on) { level.record(["doLanding", on]) }
@@ -78,6 +85,7 @@ public:
         level.reset(qobject_cast<QQuickItem *>(
             createScene(qml, QString::fromLatin1(levelDocument).replace("SCENE", scene).toUtf8()).release()));
         engine.setRootObject(level.get());
+        engine.findSteer();
         engine.levelReady();
         engine.findQmlObjects();
         plane = qobject_cast<QQuickItem *>(engine.currentAirplane());
@@ -176,6 +184,11 @@ const QString landingCancelled =
     QString(R"(showWarningText("Out of the runway, landing cancelled!", 1500))");
 const QString dangerousLanding = QString(R"(showWarningText("Dangerous landing!", 1500))");
 
+const char *const inputs[] = {"vectorX", "vectorY", "turningFactor", "speed", "petrol", "accFactor",
+                              "resistanceFactor", "minSpeed", "maxSpeed", "angle", "realX", "realY"};
+const char *const outputs[] = {"tilt", "angle", "speed", "realX", "realY", "x", "y", "petrol"};
+const double g = 9.80665;
+
 } // namespace
 
 // Sounds are observed through the bank's debug line "starts playing sound" N.
@@ -189,9 +202,6 @@ class GameStepTest : public QObject
 {
     Q_OBJECT
 
-public:
-    explicit GameStepTest(const TestEnvironment &) {}
-
 private slots:
     void initTestCase()
     {
@@ -200,6 +210,132 @@ private slots:
         Flight probe;
         probe.engine.playSound(0);
         COMPARE_SOUNDS(probe, {0});
+    }
+
+    // One frame at 25 fps, petrolTime 30 (one burn = 1/750). Worked by hand:
+    // the vector (vx, vy) turns the heading towards atan2(vx, vy) by at most
+    // the turning factor, adds |vector| * acc to the speed while there is petrol,
+    // divides by the resistance, clamps to [min, max] (min only with petrol),
+    // then moves by speed/fps along the heading (y grows downwards).
+    void frameFollowsTheFlightRules_data()
+    {
+        QTest::addColumn<QList<double>>("in");
+        QTest::addColumn<QList<double>>("out");
+        // in: vx vy turn speed petrol acc resistance min max angle realX realY
+        // out: tilt angle speed realX realY x y petrol
+        QTest::newRow("straight up: (120 + 4) / 2 = 62, 62/25 = 2.48 up")
+            << QList<double>{0, 1, 0.05, 120, 0.5, 4, 2, 60, 200, 0, 100, 200}
+            << QList<double>{0, 0, 62, 100, 197.52, 100, 197, 0.5 - 1.0 / 750};
+        QTest::newRow("right turn limited to 0.05")
+            << QList<double>{1, 0, 0.05, 120, 0.5, 4, 2, 60, 200, 0, 100, 200}
+            << QList<double>{-0.05, 0.05, 62, 100 + 2.48 * std::sin(0.05), 200 - 2.48 * std::cos(0.05),
+                             100, 197, 0.5 - 1.0 / 750};
+        QTest::newRow("left turn reached at once: a 3-4-5 heading")
+            << QList<double>{-0.6, 0.8, 1, 120, 0.5, 4, 2, 60, 200, 0, 100, 200}
+            << QList<double>{std::atan2(0.6, 0.8), -std::atan2(0.6, 0.8), 62, 100 - 0.6 * 2.48,
+                             200 - 0.8 * 2.48, 98, 198, 0.5 - 1.0 / 750};
+        QTest::newRow("speed capped at the maximum")
+            << QList<double>{0, 1, 0.05, 300, 0.5, 4, 2, 60, 100, 0, 100, 200}
+            << QList<double>{0, 0, 100, 100, 196, 100, 196, 0.5 - 1.0 / 750};
+        QTest::newRow("speed raised to the minimum while there is petrol")
+            << QList<double>{0, 1, 0.05, 20, 0.5, 4, 2, 60, 200, 0, 100, 200}
+            << QList<double>{0, 0, 60, 100, 197.6, 100, 197, 0.5 - 1.0 / 750};
+        QTest::newRow("no petrol: no thrust, no minimum, no burn")
+            << QList<double>{0, 1, 0.05, 60, 0, 4, 1.25, 60, 200, 0, 100, 200}
+            << QList<double>{0, 0, 48, 100, 198.08, 100, 198, 0};
+        QTest::newRow("3.0 towards -3.0 turns the short way across pi, unwrapped")
+            << QList<double>{std::sin(-3.0), std::cos(-3.0), 0.2, 120, 0.5, 4, 2, 60, 200, 3, 100, 200}
+            << QList<double>{-0.2, 3.2, 62, 100 + 2.48 * std::sin(3.2), 200 - 2.48 * std::cos(3.2), 99, 202,
+                             0.5 - 1.0 / 750};
+        QTest::newRow("zero vector keeps the heading; 0.5 - 1 rounds down to -1")
+            << QList<double>{0, 0, 0.1, 25, 0, 0, 1, 0, 100, -M_PI_2, 0.5, 4.5}
+            << QList<double>{0, -M_PI_2, 25, -0.5, 4.5, -1, 4, 0};
+    }
+    void frameFollowsTheFlightRules()
+    {
+        QFETCH(QList<double>, in);
+        QFETCH(QList<double>, out);
+        FLIGHT(flight);
+        for (int i = 0; i < in.size(); ++i)
+            flight.plane->setProperty(inputs[i], in[i]);
+        flight.engine.adjustFlight();
+        for (int i = 0; i < out.size(); ++i) {
+            const double actual = flight.plane->property(outputs[i]).toDouble();
+            QVERIFY2(std::fabs(actual - out[i]) < 1e-4, qPrintable(QString("%1 = %2, not %3")
+                                                                   .arg(outputs[i]).arg(actual).arg(out[i])));
+        }
+        QCOMPARE(flight.takeCalls(), QStringList());
+        QCOMPARE(flight.engine.crashTimer(), 0);
+    }
+
+    void lastBurnStartsOneFreeFall()
+    {
+        FLIGHT(flight);
+        flight.plane->setProperty("resistanceFactor", 1);
+        flight.plane->setProperty("petrol", 0.001); // less than one burn
+        for (int i = 0; i < 3; ++i)
+            flight.engine.adjustFlight();
+        QCOMPARE(flight.plane->property("petrol").toDouble(), 0.0);
+        QCOMPARE(flight.takeCalls().filter("doLanding"), QStringList{"doLanding(true)"});
+        QVERIFY(flight.engine.crashTimer() != 0);
+    }
+
+    void invisibleAeroplaneIsLeftAlone()
+    {
+        FLIGHT(flight);
+        for (auto [name, value] : {std::pair{"vectorX", 1.0}, {"turningFactor", 0.1}, {"speed", 50.0},
+                                   {"realX", 0.0}, {"opacity", 0.0}})
+            flight.plane->setProperty(name, value);
+        flight.engine.adjustFlight();
+        QCOMPARE(flight.plane->property("angle").toDouble(), 0.0);
+        QCOMPARE(flight.plane->property("realX").toDouble(), 0.0);
+    }
+
+    // One reading from rest is filtered to 0.05 of itself, so a reading of
+    // 20 g is a filtered 1 g. Each angle is atan2 of the root of the other two
+    // squared axes against its own, in degrees; beyond 1 g an axis is 1 g.
+    void steeringAnglesFollowTheFilteredReading_data()
+    {
+        QTest::addColumn<QList<double>>("reading"); // in g, filtered
+        QTest::addColumn<QList<double>>("angles");  // X Y Z in degrees
+        QTest::addColumn<QString>("axisY");
+        QTest::newRow("lying flat") << QList<double>{0, 0, 1} << QList<double>{90, 90, 0} << "y";
+        QTest::newRow("standing on its bottom edge") << QList<double>{0, 1, 0} << QList<double>{0, 90, 90} << "y";
+        QTest::newRow("on its left edge: x > 0 negates Z, x > y picks z")
+            << QList<double>{1, 0, 0} << QList<double>{90, 0, -90} << "z";
+        QTest::newRow("face down negates Y") << QList<double>{0, 0, -1} << QList<double>{90, -90, 180} << "y";
+        QTest::newRow("three g counts as one") << QList<double>{0, 3, 0} << QList<double>{0, 90, 90} << "y";
+        QTest::newRow("three g across counts as one") << QList<double>{3, 0, 1} << QList<double>{90, 45, -45} << "z";
+        QTest::newRow("halfway between flat and upright")
+            << QList<double>{0, M_SQRT1_2, M_SQRT1_2} << QList<double>{45, 90, 45} << "y";
+    }
+    void steeringAnglesFollowTheFilteredReading()
+    {
+        QFETCH(QList<double>, reading);
+        QFETCH(QList<double>, angles);
+        QFETCH(QString, axisY);
+        FLIGHT(flight);
+        flight.engine.handleAcc(20 * g * reading[0], 20 * g * reading[1], 20 * g * reading[2]);
+        QVERIFY(flight.engine.steerTimer() != 0);
+        flight.engine.refreshSteer();
+        QObject *steer = named(flight.level.get(), "steer");
+        const char *names[] = {"rawangleX", "rawangleY", "rawangleZ"};
+        for (int i = 0; i < 3; ++i)
+            QVERIFY2(std::fabs(steer->property(names[i]).toDouble() - angles[i]) < 1e-3, names[i]);
+        QCOMPARE(steer->property("axisY").toString(), axisY);
+    }
+
+    void steeringTimerRefreshesOnlyWhileTheEngineTimerIsStopped()
+    {
+        FLIGHT(flight);
+        QObject *steer = named(flight.level.get(), "steer");
+        flight.engine.handleAcc(0.0, 20 * g, 0.0);
+        flight.engine.enableEngineTimer(true);
+        flight.deliver(flight.engine.steerTimer());
+        QCOMPARE(steer->property("rawangleX").toDouble(), -1.0);
+        flight.engine.enableEngineTimer(false);
+        flight.deliver(flight.engine.steerTimer());
+        QCOMPARE(steer->property("rawangleX").toDouble(), 0.0);
     }
 
     // One step of the 80 ms clock against one thing in the level. Rocks warn
@@ -419,6 +555,109 @@ private slots:
         flight.deliver(crashDue < landingDue ? landingId : crashId);
         QCOMPARE(flight.takeCalls(), QStringList());
         COMPARE_SOUNDS(flight, {});
+    }
+
+    // Scene objects destroyed without the clearing calls: what is gone reads as
+    // null, never as a dangling pointer, and the engine keeps going on what is
+    // left. (A sanitizer build turns any fault on the way into a failure.)
+    void sceneObjectsDestroyedWithoutTheClearingCalls_data()
+    {
+        QTest::addColumn<QStringList>("destroyed");
+        QTest::newRow("the whole level") << QStringList{"gameLevel"};
+        QTest::newRow("the aeroplane in flight") << QStringList{"airplane"};
+        QTest::newRow("runway, obstruction, cloud and buoy") << QStringList{"landing1", "obstruction1", "cloud1", "buoy1"};
+        QTest::newRow("the steering item") << QStringList{"steer"};
+    }
+    void sceneObjectsDestroyedWithoutTheClearingCalls()
+    {
+        QFETCH(QStringList, destroyed);
+        FLIGHT(flight, QString(R"(
+            Rectangle { objectName: "landing1"; x: 300; y: 280; width: 200; height: 40 }
+            Rectangle { objectName: "obstruction1"; x: 600; y: 0; width: 50; height: 600 }
+            Rectangle { objectName: "cloud1"; x: 100; y: 300; width: 120; height: 80 }
+            Rectangle { objectName: "buoy1"; x: 200; y: 200; width: 20; height: 20; property bool isAlive: true
+                        function explode() { isAlive = false } })"));
+        GameEngine &engine = flight.engine;
+        // In flight: engine timer, steering timer, a landing under way and a free fall.
+        engine.handleAcc(2.0, 1.0, 9.5);
+        flight.start(400, 300);
+        flight.step();
+        QVERIFY(engine.landingTimer() != 0);
+        engine.startFreeFall();
+        for (int frame = 0; frame < 5; ++frame)
+            engine.adjustFlight();
+        const QList<int> idsBefore = timerIds(engine);
+        for (const QString &name : destroyed) {
+            if (name == "gameLevel")
+                flight.level.reset();
+            else
+                delete named(flight.level.get(), name);
+        }
+        const bool levelGone = destroyed.contains("gameLevel");
+        QCOMPARE(engine.currentLevel() == nullptr, levelGone);
+        QCOMPARE(engine.currentAirplane() == nullptr, levelGone || destroyed.contains("airplane"));
+        if (levelGone || destroyed.contains("landing1"))
+            for (QObject *object : engine.currentObstructions() + engine.currentBuoys())
+                QCOMPARE(object, nullptr);
+        const QuietDebug quiet;
+        for (int frame = 0; frame < 20; ++frame) {
+            engine.adjustFlight();
+            engine.refreshSteer();
+            deliverTimers(&engine, idsBefore);
+            deliverTimers(engine);
+        }
+        engine.startFreeFall();
+        engine.saveResult(true, 5);
+        engine.findQmlObjects();
+        deliverTimers(engine);
+        engine.levelFinished();
+        QCOMPARE(engine.isReady().toBool(), false);
+        engine.enableEngineTimer(false);
+        QCOMPARE(engine.engineTimer(), 0);
+    }
+
+    // Aeroplane values no level should set neither hang nor crash the engine.
+    void hostileAeroplaneValuesNeitherHangNorCrash_data()
+    {
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<QVariant>("value");
+        const double inf = std::numeric_limits<double>::infinity();
+        // A heading this far out once kept the turn loop going for ever.
+        QTest::newRow("heading 1e308") << "angle" << QVariant(1e308);
+        QTest::newRow("heading infinity") << "angle" << QVariant(inf);
+        QTest::newRow("heading NaN") << "angle" << QVariant(std::nan(""));
+        // fps times petrolTime once overflowed an int.
+        QTest::newRow("fps and petrol time at the int limit") << "fps+petrolTime" << QVariant(2147483647);
+        QTest::newRow("fps 0") << "fps" << QVariant(0);
+        QTest::newRow("landing time at the int limit") << "landingTime" << QVariant(2147483647);
+        QTest::newRow("resistance 0") << "resistanceFactor" << QVariant(0);
+        QTest::newRow("speed infinity") << "speed" << QVariant(inf);
+        QTest::newRow("size 1e9") << "width+height" << QVariant(1e9);
+    }
+    void hostileAeroplaneValuesNeitherHangNorCrash()
+    {
+        QFETCH(QString, property);
+        QFETCH(QVariant, value);
+        FLIGHT(flight, landingStrip);
+        // Under way, with a tank of 0.01 that the first frames burn.
+        for (auto [name, start] : {std::pair{"vectorX", 0.3}, {"vectorY", 0.7}, {"turningFactor", 0.1},
+                                   {"speed", 30.0}, {"maxSpeed", 80.0}, {"petrol", 0.01}})
+            flight.plane->setProperty(name, start);
+        for (const QString &name : property.split('+'))
+            QVERIFY(flight.plane->setProperty(qPrintable(name), value));
+        {
+            const QuietDebug quiet;
+            flight.start(300, 300);
+            flight.engine.handleAcc(2.0, 1.0, 9.5);
+            for (int frame = 0; frame < 60; ++frame) {
+                flight.engine.adjustFlight();
+                deliverTimers(flight.engine);
+            }
+            flight.engine.startFreeFall();
+            deliverTimers(flight.engine);
+        }
+        flight.engine.enableEngineTimer(false);
+        QCOMPARE(flight.engine.engineTimer(), 0);
     }
 
     void eachStepTakesAtMostOneLiveBuoy()

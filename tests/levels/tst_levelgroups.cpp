@@ -1,37 +1,14 @@
 #include "common/debuglines.h"
+#include "common/scene.h"
 #include "common/testenvironment.h"
-#include "engine/gameengine.h"
 #include "persistence/settings.h"
 
-#include <QQmlComponent>
-#include <QQmlEngine>
-
-#include <memory>
-
-namespace {
-
-void writeFile(const QString &path)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("import QtQuick\nItem {}\n");
-}
-
-const char rootDocument[] = "import QtQuick\n"
-                            "Item {\n"
-                            "    property string levelName\n"
-                            "    property string groupFinished\n"
-                            "}\n";
-
-} // namespace
+// Level groups and their levels as the engine lists them from a level
+// directory in a temporary tree, and the results it keeps for them.
 
 class TestLevelGroups : public QObject
 {
     Q_OBJECT
-
-public:
-    explicit TestLevelGroups(TestEnvironment &) {}
 
 private slots:
     void init()
@@ -54,7 +31,7 @@ private slots:
     {
         for (const char *group : {"2_Islands", "Coast_Line_2", "alpha", "Beta", "-dash", ".hidden"})
             QVERIFY(QDir().mkpath(levels(group)));
-        writeFile(levels("loose.qml"));
+        QVERIFY(addLevel(levels("loose.qml")));
 
         const auto engine = makeEngine();
 
@@ -85,10 +62,8 @@ private slots:
         QFETCH(QString, group);
         QFETCH(QStringList, expected);
         for (const char *file : {"intro.qml", "Level2.qml", "level10.qml", "finalMsg.qml",
-                                 "notes.txt", "storm.qml.bak", "Bonus.QML"})
-            writeFile(levels(QString("2_Islands/") + file));
-        writeFile(levels("loose.qml"));
-        writeFile(data->filePath("qml/Cirrovanta/main.qml"));
+                                 "notes.txt", "storm.qml.bak", "Bonus.QML", "../loose.qml", "../../main.qml"})
+            QVERIFY(addLevel(levels(QString("2_Islands/") + file)));
 
         const auto engine = makeEngine();
         QCOMPARE(engine->pluginList(group).toStringList(), expected);
@@ -145,15 +120,23 @@ private:
     {
         return data->filePath("qml/Cirrovanta/Levels/" + relative);
     }
-    std::unique_ptr<GameEngine> makeEngine();
-    QObject *makeRoot(const QString &levelName);
+    static bool addLevel(const QString &path) { return writeFile(path, "import QtQuick\nItem {}\n"); }
+    // The update check has no place here.
+    std::unique_ptr<GameEngine> makeEngine()
+    {
+        auto engine = std::make_unique<GameEngine>(nullptr, &settings);
+        engine->onlineStatus().setForcedOffline(true);
+        return engine;
+    }
     // An engine whose game flies the named level, with these level files on disk.
     std::unique_ptr<GameEngine> engineFlying(const QString &levelName, const QStringList &files)
     {
         for (const QString &file : files)
-            writeFile(levels(file));
+            addLevel(levels(file));
         auto engine = makeEngine();
-        engine->setRootObject(makeRoot(levelName));
+        root = createScene(qml, "import QtQuick\nItem { property string levelName; property string groupFinished }");
+        root->setProperty("levelName", levelName);
+        engine->setRootObject(root.get());
         return engine;
     }
 
@@ -163,26 +146,6 @@ private:
     QQmlEngine qml;
     std::unique_ptr<QObject> root;
 };
-
-std::unique_ptr<GameEngine> TestLevelGroups::makeEngine()
-{
-    auto engine = std::make_unique<GameEngine>(nullptr, &settings);
-    // The update check has no place here.
-    engine->onlineStatus().setForcedOffline(true);
-    return engine;
-}
-
-QObject *TestLevelGroups::makeRoot(const QString &levelName)
-{
-    QQmlComponent component(&qml);
-    component.setData(rootDocument, QUrl());
-    root.reset(component.create());
-    if (!root)
-        qWarning() << component.errors();
-    else
-        root->setProperty("levelName", levelName);
-    return root.get();
-}
 
 CIRROVANTA_TEST_MAIN(TestLevelGroups)
 #include "tst_levelgroups.moc"

@@ -4,35 +4,8 @@ import QtTest
 // How a flight ends as the player reads it, over the real documents and a real
 // engine (see tst_game.cpp): the real engine timers end each flight, and the
 // result screen has to say why and give the stars its score earns.
-TestCase {
-    id: testCase
+GameCase {
     name: "Endings"
-    width: 854
-    height: 480
-    when: windowShown
-
-    property Component mainDocument: Qt.createComponent(Qt.resolvedUrl("../../qml/Cirrovanta/main.qml"))
-    property var game: null
-
-    function init() { TestHarness.resetStore() }
-
-    function cleanup() {
-        GameEngine.enableEngineTimer(false)
-        if (game) {
-            game.destroy()
-            game = null
-            wait(0)
-        }
-    }
-
-    function startGame() {
-        game = createTemporaryObject(mainDocument, testCase.parent)
-        verify(game !== null, mainDocument.errorString())
-        TestHarness.attach(game)
-        tryVerify(function() { return game.screenItem && game.screenItem.demoLevel !== null })
-    }
-
-    function press(key) { keyClick(key); wait(0) }
 
     function text(name) { return findChild(game.screenItem, name).text }
 
@@ -144,42 +117,5 @@ TestCase {
         verify(!question.visible)
         press(Qt.Key_Return)                       // Play, as before
         compare(game.session.screen, "groups")
-    }
-
-    // From the stored 0.6 (level 7/9), steps away and back give 0.6 again.
-    function test_volume_steps_return_data() {
-        return [
-            { tag: "down two, up two", keys: "LLRR" },
-            { tag: "up two, down two", keys: "RRLL" },
-            { tag: "down to silence and back", keys: "LLLLLLLRRRRRRR" }
-        ]
-    }
-
-    function test_volume_steps_return(row) {
-        startGame()
-        game.session.go("settings")
-        press(Qt.Key_Down)
-        verify(findChild(game.screenItem, "volumeControl").activeFocus)
-        for (var i = 0; i < row.keys.length; ++i)
-            press(row.keys[i] === "L" ? Qt.Key_Left : Qt.Key_Right)
-        fuzzyCompare(Number(TestHarness.stored("AudioVolume")), 0.6, 1e-6)
-        fuzzyCompare(game.volumeLevel, 7 / 9, 1e-5)
-    }
-
-    // A buoy under the HUD's buttons shows through them until it bursts.
-    function test_nothing_hides_under_the_hud() {
-        startGame()
-        game.session.openGroup("1-FlightSchool")
-        game.session.startLevel("01_straight")
-        var level = game.screenItem.level
-        level.running = false
-        var buttons = findChild(level.hud, "hudButtons")
-        var buoy = level.buoys[0]
-        var p = buttons.mapToItem(level, 0, 0)
-        buoy.x = p.x
-        buoy.y = p.y
-        tryVerify(function() { return buttons.opacity < 0.5 })
-        buoy.explode()
-        tryCompare(buttons, "opacity", 1)
     }
 }

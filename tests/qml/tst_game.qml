@@ -5,54 +5,10 @@ import "../../qml/Cirrovanta/components/Scoring.js" as Scoring
 
 // The game as a player goes through it, over the real documents and a real
 // engine and settings store (see tst_game.cpp for the wiring).
-TestCase {
-    id: testCase
+GameCase {
     name: "Game"
-    width: 854
-    height: 480
-    when: windowShown
 
     readonly property string group: "1-FlightSchool"
-    // The levels of the first group as the engine lists them, read afresh
-    // because the group's contents may grow.
-    function levelsOfGroup() {
-        var list = GameEngine.pluginList(group)
-        var out = []
-        for (var i = 0; i < list.length; ++i)
-            out.push(String(list[i]))
-        return out
-    }
-    property Component mainDocument: Qt.createComponent(Qt.resolvedUrl("../../qml/Cirrovanta/main.qml"))
-    property var game: null
-
-    function startGame() {
-        verify(mainDocument.status === Component.Ready, mainDocument.errorString())
-        // TestCase itself is invisible; the game goes into the window beside it.
-        game = createTemporaryObject(mainDocument, testCase.parent)
-        verify(game !== null)
-        TestHarness.attach(game)
-        tryVerify(function() { return game.screenItem && game.screenItem.demoLevel !== null })
-        return game
-    }
-
-    function init() {
-        TestHarness.resetStore()
-    }
-
-    function cleanup() {
-        GameEngine.enableEngineTimer(false)
-        if (game) {
-            game.destroy()
-            game = null
-            wait(0)
-        }
-    }
-
-    function press(key) {
-        keyClick(key)
-        wait(0)
-    }
-
     function flyToTheRunway(level) {
         // The frame clock and the engine's step are stopped, so the flight is
         // driven here exactly as the engine would end it.
@@ -117,7 +73,7 @@ TestCase {
         press(Qt.Key_Return)
         compare(session.screen, "levels")
         compare(session.group, group)
-        var levels = levelsOfGroup()
+        var levels = GameEngine.pluginList(group)
         verify(levels.length >= 2)
         verify(findChild(game.screenItem, "flight_" + levels[levels.length - 1]) !== null)
 
@@ -177,6 +133,10 @@ TestCase {
         verify(GameEngine.isMuted())
         press(Qt.Key_Down)                        // to the volume
         verify(findChild(screen, "volumeControl").activeFocus)
+        // Down to silence and all the way back: the player's own 0.6 again.
+        for (var key of "LLLLLLLRRRRRRR")
+            press(key === "L" ? Qt.Key_Left : Qt.Key_Right)
+        fuzzyCompare(Number(TestHarness.stored("AudioVolume")), 0.6, 1e-6)
         press(Qt.Key_Left)
         press(Qt.Key_Left)
         press(Qt.Key_Left)

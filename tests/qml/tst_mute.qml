@@ -3,35 +3,17 @@ import QtTest
 
 // A player who left the sound off last time switches it on again, on the
 // title's settings or in flight: what should play is what the bank plays.
-TestCase {
-    id: testCase
+GameCase {
     name: "Mute"
-    width: 854
-    height: 480
-    when: windowShown
-
-    property Component mainDocument: Qt.createComponent(Qt.resolvedUrl("../../qml/Cirrovanta/main.qml"))
-    property var game: null
 
     // A fresh engine over a store that says the sound is off.
     function startMuted() {
         TestHarness.resetStore()
         GameEngine.setMuted(true)
         TestHarness.restart()
-        game = createTemporaryObject(mainDocument, testCase.parent)
-        TestHarness.attach(game)
-        tryVerify(function() { return game.screenItem && game.screenItem.demoLevel !== null })
+        startGame()
         verify(game.session.muted)
         return game.session
-    }
-
-    function cleanup() {
-        GameEngine.enableEngineTimer(false)
-        if (game)
-            game.destroy()
-        game = null
-        wait(0)
-        GameEngine.setMuted(false)
     }
 
     function test_the_theme_plays_once_unmuted_on_the_title() {

@@ -48,32 +48,14 @@ private slots:
         auto *plane = qobject_cast<QQuickItem *>(engine->currentAirplane());
         QSignalSpy ended(level.get(), SIGNAL(flightEnded(bool)));
         const auto where = [](QObject *p) { return QPointF(p->property("realX").toReal(), p->property("realY").toReal()); };
-        // The level's route, flown on the simulated clock: a frame every 1/fps s,
-        // the engine's step every 80 ms, the landing done 2/3 of landingTime on.
-        const QList<QPointF> route = {{600, 450}, {1000, 450}, {1090, 450}, {1180, 450}};
-        const double frameMs = 1000.0 / plane->property("fps").toInt();
+        // The level's route, flown on the simulated clock through the level's own frame step.
         QList<QPointF> flown = {where(plane)};
-        double now = 0, nextStep = 80, landingDue = 0;
-        int waypoint = 0;
-        engine->enableEngineTimer(true);
-        for (QuietDebug quiet; ended.isEmpty() && now < 60000; now += frameMs) {
-            const QPointF centre = where(plane) + QPointF(plane->width() / 2, plane->height() / 2);
-            waypoint += waypoint < 3 && QLineF(centre, route[waypoint]).length() < 36;
-            const QLineF toward(centre, route[waypoint]);
-            plane->setProperty("vectorX", toward.dx() / toward.length());
-            plane->setProperty("vectorY", -toward.dy() / toward.length());
-            QVERIFY(QMetaObject::invokeMethod(level.get(), "step"));
-            flown << where(plane);
-            // The engine's timer events that fall due in this frame, in time order.
-            while (ended.isEmpty() && engine->engineTimer()) {
-                const bool landingFirst = landingDue > 0 && landingDue < nextStep;
-                if ((landingFirst ? landingDue : nextStep) > now + frameMs)
-                    break;
-                const bool wasLanding = engine->landingTimer() != 0;
-                deliverTimers(engine.get(), {landingFirst ? engine->landingTimer() : engine->engineTimer()});
-                landingDue = !engine->landingTimer() ? 0 : wasLanding ? landingDue : nextStep + 2 * plane->property("landingTime").toInt() / 3;
-                nextStep += landingFirst ? 0 : 80;
-            }
+        {
+            const QuietDebug quiet;
+            flyRoute(*engine, plane, {{600, 450}, {1000, 450}, {1090, 450}, {1180, 450}}, [&] {
+                QVERIFY(QMetaObject::invokeMethod(level.get(), "step"));
+                flown << where(plane);
+            }, [&] { return !ended.isEmpty(); });
         }
         QVERIFY(ended.size() == 1 && ended.first().first().toBool());
         recorder->flightScored(true, 1234);
