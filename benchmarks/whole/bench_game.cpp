@@ -175,9 +175,9 @@ void recordCamera(QQuickView &view, QObject *level, const QString &dir)
     }, level), SLOT(fire()));
 }
 
-// The world without the instruments and without the open sea that follows the
-// camera (the reference lays the sea's colour under the picture), then the
-// instruments alone on a transparent ground.
+// The world without the instruments and without the open sea (both lie beside
+// the level, not in it; the reference lays the sea's colour under the
+// picture), then the instruments alone on a transparent ground.
 void grabPictures(QQuickView &view, const QString &dir)
 {
     auto *level = qobject_cast<QQuickItem *>(flownLevel(view));
@@ -188,19 +188,9 @@ void grabPictures(QQuickView &view, const QString &dir)
         return;
     }
     level->setProperty("running", false);
-    QQuickItem *openSea = nullptr;
-    for (QQuickItem *child : level->childItems())
-        if (child->z() == -101)
-            openSea = child;
-    if (openSea)
-        openSea->setVisible(false);
-    hud->setVisible(false);
     const auto world = level->grabToImage();
-    QObject::connect(world.data(), &QQuickItemGrabResult::ready, &view, [world, level, hud, openSea, dir] {
+    QObject::connect(world.data(), &QQuickItemGrabResult::ready, &view, [world, level, hud, dir] {
         world->saveToFile(dir + QStringLiteral("/world.png"));
-        hud->setVisible(true);
-        if (openSea)
-            openSea->setVisible(true);
         const QString water = level->property("water").value<QColor>().name();
         QFile waterFile(dir + QStringLiteral("/water.txt"));
         if (waterFile.open(QIODevice::WriteOnly | QIODevice::Truncate))

@@ -68,6 +68,9 @@ Item {
         anchors.horizontalCenter: parent.horizontalCenter
         y: -height * 0.3
         opacity: 0
+        // Out of the scene while unseen: a transparent item still costs the
+        // renderer its bookkeeping every frame the world moves.
+        visible: opacity > 0
     }
     Repeater {
         id: bits
@@ -79,6 +82,7 @@ Item {
             x: buoy.width / 2 - 6 + Math.cos(index * Math.PI / 4) * buoy.burstProgress * 40
             y: buoy.height / 2 - 6 + Math.sin(index * Math.PI / 4) * buoy.burstProgress * 40
             opacity: buoy.isAlive ? 0 : 1 - buoy.burstProgress
+            visible: opacity > 0
         }
     }
     property real burstProgress: 0

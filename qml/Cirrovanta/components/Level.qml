@@ -1,6 +1,7 @@
 pragma ComponentBehavior: Bound
 
 import QtQuick
+import QtQuick.Window
 import Cirrovanta
 
 // The base of every level document. A level describes its world (size, water,
@@ -14,7 +15,8 @@ import Cirrovanta
 // The level item is the world itself, and the camera moves it under the view.
 // So every piece of the level has the level as both its visual and its object
 // parent, and the engine's scene walk meets each piece exactly once. The HUD
-// belongs to the level but is shown beside it, over the view, so it stays put.
+// and the open sea belong to the level but are shown beside it, over and under
+// it, so they stay put.
 Item {
     id: level
     objectName: "gameLevel"
@@ -347,36 +349,62 @@ Item {
     // In a flight the sea is one colour from edge to edge and goes on past
     // the world's edge, where the aeroplane may stray: it stays under the
     // screen, and its wave marks scroll with the world so that the motion
-    // shows everywhere.
-    Rectangle {
-        id: openSea
-        z: -101
-        visible: !level.demo
-        x: -level.x
-        y: -level.y
-        width: level.viewWidth
-        height: level.viewHeight
-        color: level.water
-        clip: true
-        // The marks keep their places in the pattern (160 across, two rows
-        // of 140 down), which moves as one: two bindings a frame, not two a mark.
-        Item {
-            x: -(((-level.x % 160) + 160) % 160)
-            y: -(((-level.y % 280) + 280) % 280)
-            Repeater {
-                model: level.demo ? 0 : (Math.ceil(level.viewWidth / 160) + 1) * (Math.ceil(level.viewHeight / 140) + 3)
-                Rectangle {
-                    required property int index
-                    readonly property int columns: Math.ceil(level.viewWidth / 160) + 1
-                    readonly property int row: Math.floor(index / columns)
-                    x: (index % columns) * 160 + ((row + 1) % 2) * 80 + 30
-                    y: (row - 1) * 140 + 40
-                    width: 34; height: 4; radius: 2
-                    color: Theme.haze
-                    opacity: 0.35
+    // shows everywhere. Like the instruments it lies beside the level, under
+    // it, so that the moving world does not carry it along only for it to be
+    // moved back every frame.
+    property Item openSea: null
+    Component {
+        id: openSeaComponent
+        Rectangle {
+            parent: level.parent
+            z: level.z - 1
+            width: level.viewWidth
+            height: level.viewHeight
+            color: level.water
+            clip: true
+            // The marks keep their places in the pattern (160 across, two rows
+            // of 140 down), which moves as one: two bindings a frame, not two a
+            // mark. Each row of marks is one picture, drawn once: the renderer
+            // copies a handful of pictures a frame instead of fifty small ones.
+            Item {
+                x: -(((-level.x % 160) + 160) % 160)
+                y: -(((-level.y % 280) + 280) % 280)
+                Repeater {
+                    model: Math.ceil(level.viewHeight / 140) + 3
+                    Item {
+                        id: marks
+                        required property int index
+                        readonly property int columns: Math.ceil(level.viewWidth / 160) + 1
+                        x: ((index + 1) % 2) * 80 + 30
+                        y: (index - 1) * 140 + 40
+                        width: (columns - 1) * 160 + 34
+                        height: 4
+                        layer.enabled: true
+                        layer.smooth: level.pixelScale !== level.shownScale
+                        layer.textureSize: level.pictureSize(width, height)
+                        Repeater {
+                            model: marks.columns
+                            Rectangle {
+                                required property int index
+                                x: index * 160
+                                width: 34; height: 4; radius: 2
+                                color: Theme.haze
+                                opacity: 0.35
+                            }
+                        }
+                    }
                 }
             }
         }
+    }
+    // The size a picture is shown at: the stage's scale in the window and the
+    // screen's pixel ratio, in half steps, as the other pictures take it.
+    readonly property real shownScale: (Window.width > 0 && Window.height > 0
+        ? Math.min(Window.width / 854, Window.height / 480) : 1) * Screen.devicePixelRatio
+    readonly property real pixelScale: Math.max(1, Math.ceil(shownScale * 2) / 2)
+    // Whole pixels; the layer takes an integer size.
+    function pictureSize(w, h) {
+        return Qt.size(Math.ceil(w * pixelScale), Math.ceil(h * pixelScale))
     }
     Rectangle {
         id: water
@@ -408,8 +436,10 @@ Item {
     // them, so it does not build them.
     property Hud hud: null
     Component.onCompleted: {
-        if (!demo)
-            hud = hudComponent.createObject(level) as Hud
+        if (demo)
+            return
+        openSea = openSeaComponent.createObject(level)
+        hud = hudComponent.createObject(level) as Hud
     }
     Component {
         id: hudComponent
