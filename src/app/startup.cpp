@@ -23,6 +23,8 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include <cstdlib>
+#include <unistd.h>
 namespace {
 
 // Every start writes the current values back, so after the first run the keys
@@ -58,9 +60,10 @@ void afterFirstFrame(QQuickWindow &window, std::function<void()> work)
 int runCirrovanta(int argc, char *argv[],
                   const std::function<void(QQuickView &)> &beforeEventLoop)
 {
+    FontWarmUp fontWarmUp;
     QGuiApplication app(argc, argv);
+    fontWarmUp.applicationCreated();
     DebugOutput::takeOverXlibReports();
-    const FontWarmUp fontWarmUp;
     const QString localeName = QLocale::system().name();
     QTranslator translator;
     // Looked up relative to the working directory, with Qt's fallbacks.
@@ -133,7 +136,10 @@ int runCirrovanta(int argc, char *argv[],
         new SteeringSwitch(&view, &accelerometer, engine); // controllers and touch take over from it
         engine->finishStartUp();
     });
+    if (getenv("CV_EXIT_FIRST")) QObject::connect(&view,&QQuickWindow::frameSwapped,[]{_exit(0);});
     if (beforeEventLoop)
         beforeEventLoop(view);
-    return app.exec();
+    const int status = app.exec();
+    fontWarmUp.finish();
+    return status;
 }

@@ -29,6 +29,23 @@ float storedAngle(const QSettings &store, const char *key)
     return qIsFinite(angle) && qAbs(angle) <= 180.0f ? angle : 0.0f;
 }
 
+// Every start stores the mute flag, the volume and the rank back; a value the
+// file already holds is left alone, as writing it would rewrite and flush the
+// whole file (three times before the first frame). QSettings keeps a float as
+// the double it widens to, so that is what is compared.
+void storeUnlessHeld(const char *key, const QVariant &value)
+{
+    const QString asStored = value.typeId() == QMetaType::Float ? QVariant(value.toDouble()).toString()
+                                                                 : value.toString();
+    {
+        const QSettings store = openStore();
+        if (!asStored.isEmpty() && store.contains(QLatin1String(key))
+            && store.value(QLatin1String(key)).toString() == asStored)
+            return;
+    }
+    openStoreForWriting().setValue(QLatin1String(key), value);
+}
+
 } // namespace
 
 Settings::Settings(QObject *parent) : QObject(parent)
@@ -84,7 +101,7 @@ qreal Settings::audioVolume()
 void Settings::setAudioVolume(qreal vol)
 {
     const float volume = float(vol);
-    openStoreForWriting().setValue("AudioVolume", volume);
+    storeUnlessHeld("AudioVolume", volume);
     emit audioVolume(volumeLevel(volume));
 }
 
@@ -95,7 +112,7 @@ bool Settings::getMute()
 
 void Settings::setMute(QVariant mute)
 {
-    openStoreForWriting().setValue("AudioMute", mute);
+    storeUnlessHeld("AudioMute", mute);
 }
 
 bool Settings::getLevelPassed(QVariant name)
@@ -127,7 +144,7 @@ int Settings::getPilotRank()
 
 void Settings::setPilotRank(int rank)
 {
-    openStoreForWriting().setValue("pilot_rank", rank);
+    storeUnlessHeld("pilot_rank", rank);
     emit pilotRank(rank);
 }
 

@@ -4,6 +4,7 @@
 #include "sensors/tiltreading.h"
 
 #include <QDebug>
+#include <QLibrary>
 #include <QSettings>
 
 #include <SDL.h>
@@ -12,6 +13,46 @@
 #include <cmath>
 
 namespace {
+
+// SDL and what it pulls in (X11 and Wayland helpers, DRM, ALSA, PulseAudio)
+// took about 13 million instructions of linking at every start, before the
+// first frame. The library is opened when controllers are first looked for,
+// which the game does after its first frame; its calls are reached through
+// these pointers.
+#define CIRROVANTA_SDL_CALLS(X)                                                                   \
+    X(SetHint) X(InitSubSystem) X(QuitSubSystem) X(GetError) X(PollEvent) X(GameControllerOpen)   \
+    X(GameControllerClose) X(GameControllerGetJoystick) X(JoystickInstanceID)                     \
+    X(GameControllerName) X(JoystickGetGUIDString) X(JoystickGetGUID) X(GameControllerHasSensor)  \
+    X(GameControllerSetSensorEnabled) X(GameControllerHasRumble) X(GameControllerRumble)         \
+    X(GameControllerGetButton) X(GameControllerGetAxis)
+
+struct SdlCalls
+{
+#define CIRROVANTA_SDL_POINTER(name) decltype(&SDL_##name) name = nullptr;
+    CIRROVANTA_SDL_CALLS(CIRROVANTA_SDL_POINTER)
+#undef CIRROVANTA_SDL_POINTER
+    QString missing; // why SDL cannot be used; empty when every call was found
+};
+
+const SdlCalls &sdl()
+{
+    static const SdlCalls calls = [] {
+        SdlCalls found;
+        QLibrary library(QStringLiteral("SDL2-2.0"), 0); // libSDL2-2.0.so.0, never unloaded
+        if (!library.load()) {
+            found.missing = library.errorString();
+            return found;
+        }
+#define CIRROVANTA_SDL_RESOLVE(name)                                                               \
+    found.name = reinterpret_cast<decltype(&SDL_##name)>(library.resolve("SDL_" #name));         \
+    if (!found.name && found.missing.isEmpty())                                                    \
+        found.missing = QStringLiteral("SDL_" #name " not found");
+        CIRROVANTA_SDL_CALLS(CIRROVANTA_SDL_RESOLVE)
+#undef CIRROVANTA_SDL_RESOLVE
+        return found;
+    }();
+    return calls;
+}
 
 // Often while a controller is there; without one only often enough to
 // notice the next being plugged in.
@@ -57,7 +98,7 @@ int menuKeyOf(int button)
 
 bool held(SDL_GameController *controller, SDL_GameControllerButton button)
 {
-    return SDL_GameControllerGetButton(controller, button) != 0;
+    return sdl().GameControllerGetButton(controller, button) != 0;
 }
 
 } // namespace
@@ -65,14 +106,18 @@ bool held(SDL_GameController *controller, SDL_GameControllerButton button)
 GamepadInput::GamepadInput(QObject *parent)
     : QObject(parent)
 {
+    if (!sdl().missing.isEmpty()) {
+        qDebug() << "Gamepads unavailable:" << sdl().missing;
+        return;
+    }
     // Qt handles the signals; SDL must not take SIGINT and SIGTERM.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    sdl().SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     // PlayStation controllers on Bluetooth send their motion and take rumble
     // only in their full report mode.
-    SDL_SetHint(SDL_HINT_JOYSTICK_HIDAPI_PS4_RUMBLE, "1");
-    SDL_SetHint(SDL_HINT_JOYSTICK_HIDAPI_PS5_RUMBLE, "1");
-    if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) < 0) {
-        qDebug() << "Gamepads unavailable:" << SDL_GetError();
+    sdl().SetHint(SDL_HINT_JOYSTICK_HIDAPI_PS4_RUMBLE, "1");
+    sdl().SetHint(SDL_HINT_JOYSTICK_HIDAPI_PS5_RUMBLE, "1");
+    if (sdl().InitSubSystem(SDL_INIT_GAMECONTROLLER) < 0) {
+        qDebug() << "Gamepads unavailable:" << sdl().GetError();
         return;
     }
     started = true;
@@ -86,8 +131,8 @@ GamepadInput::~GamepadInput()
     if (!started)
         return;
     for (const Pad &pad : std::as_const(connected))
-        SDL_GameControllerClose(pad.controller);
-    SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+        sdl().GameControllerClose(pad.controller);
+    sdl().QuitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
 
 GamepadInput::Pad *GamepadInput::pad(int id)
@@ -113,7 +158,7 @@ void GamepadInput::poll()
     if (!started)
         return;
     SDL_Event event;
-    while (SDL_PollEvent(&event)) {
+    while (sdl().PollEvent(&event)) {
         switch (event.type) {
         case SDL_CONTROLLERDEVICEADDED:
             addPad(event.cdevice.which);
@@ -145,28 +190,28 @@ void GamepadInput::poll()
 
 void GamepadInput::addPad(int deviceIndex)
 {
-    SDL_GameController *controller = SDL_GameControllerOpen(deviceIndex);
+    SDL_GameController *controller = sdl().GameControllerOpen(deviceIndex);
     if (!controller) {
-        qDebug() << "Gamepad could not be opened:" << SDL_GetError();
+        qDebug() << "Gamepad could not be opened:" << sdl().GetError();
         return;
     }
-    const int id = SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(controller));
+    const int id = sdl().JoystickInstanceID(sdl().GameControllerGetJoystick(controller));
     if (pad(id)) {
-        SDL_GameControllerClose(controller); // SDL counts opens; one is enough
+        sdl().GameControllerClose(controller); // SDL counts opens; one is enough
         return;
     }
     Pad added;
     added.id = id;
     added.controller = controller;
-    const char *name = SDL_GameControllerName(controller);
+    const char *name = sdl().GameControllerName(controller);
     added.name = name ? QString::fromUtf8(name) : tr("Game controller");
     char guid[33] = {};
-    SDL_JoystickGetGUIDString(SDL_JoystickGetGUID(SDL_GameControllerGetJoystick(controller)), guid,
+    sdl().JoystickGetGUIDString(sdl().JoystickGetGUID(sdl().GameControllerGetJoystick(controller)), guid,
                               sizeof guid);
     added.guid = QString::fromLatin1(guid);
-    added.hasMotion = SDL_GameControllerHasSensor(controller, SDL_SENSOR_ACCEL)
-        && SDL_GameControllerSetSensorEnabled(controller, SDL_SENSOR_ACCEL, SDL_TRUE) == 0;
-    added.hasRumble = SDL_GameControllerHasRumble(controller);
+    added.hasMotion = sdl().GameControllerHasSensor(controller, SDL_SENSOR_ACCEL)
+        && sdl().GameControllerSetSensorEnabled(controller, SDL_SENSOR_ACCEL, SDL_TRUE) == 0;
+    added.hasRumble = sdl().GameControllerHasRumble(controller);
     const QString stored = QSettings(Settings::organisation(), Settings::application())
                                .value(steeringKey(added.guid))
                                .toString();
@@ -192,7 +237,7 @@ void GamepadInput::removePad(int id)
         if (at->heldKeys[i])
             emit menuKey(stickKeys[i], false);
     }
-    SDL_GameControllerClose(at->controller);
+    sdl().GameControllerClose(at->controller);
     connected.erase(at);
     if (connected.isEmpty())
         pollTimer.setInterval(idlePollMilliseconds);
@@ -231,7 +276,7 @@ void GamepadInput::rumble(quint16 strength, int milliseconds)
     Pad *p = pad(steeringId);
     if (!p || !p->hasRumble)
         return;
-    SDL_GameControllerRumble(p->controller, strength, strength, Uint32(milliseconds));
+    sdl().GameControllerRumble(p->controller, strength, strength, Uint32(milliseconds));
 }
 
 void GamepadInput::updateTarget(Pad &pad)
@@ -242,8 +287,8 @@ void GamepadInput::updateTarget(Pad &pad)
     const float padUp = float(held(c, SDL_CONTROLLER_BUTTON_DPAD_UP))
         - float(held(c, SDL_CONTROLLER_BUTTON_DPAD_DOWN));
     // SDL's stick y grows towards the player; pushing away steers up the screen.
-    const float stickRight = stickTilt(unitAxis(SDL_GameControllerGetAxis(c, SDL_CONTROLLER_AXIS_LEFTX)));
-    const float stickUp = -stickTilt(unitAxis(SDL_GameControllerGetAxis(c, SDL_CONTROLLER_AXIS_LEFTY)));
+    const float stickRight = stickTilt(unitAxis(sdl().GameControllerGetAxis(c, SDL_CONTROLLER_AXIS_LEFTX)));
+    const float stickUp = -stickTilt(unitAxis(sdl().GameControllerGetAxis(c, SDL_CONTROLLER_AXIS_LEFTY)));
     pad.targetRight = std::clamp(stickRight + padRight * maxTiltDegrees, -maxTiltDegrees, maxTiltDegrees);
     pad.targetUp = std::clamp(stickUp + padUp * maxTiltDegrees, -maxTiltDegrees, maxTiltDegrees);
 }
@@ -251,8 +296,8 @@ void GamepadInput::updateTarget(Pad &pad)
 void GamepadInput::axisMoved(Pad &pad)
 {
     updateTarget(pad);
-    const float x = unitAxis(SDL_GameControllerGetAxis(pad.controller, SDL_CONTROLLER_AXIS_LEFTX));
-    const float y = unitAxis(SDL_GameControllerGetAxis(pad.controller, SDL_CONTROLLER_AXIS_LEFTY));
+    const float x = unitAxis(sdl().GameControllerGetAxis(pad.controller, SDL_CONTROLLER_AXIS_LEFTX));
+    const float y = unitAxis(sdl().GameControllerGetAxis(pad.controller, SDL_CONTROLLER_AXIS_LEFTY));
     const bool wanted[4] = {x < -menuThreshold, x > menuThreshold, y < -menuThreshold, y > menuThreshold};
     for (int i = 0; i < 4; ++i) {
         if (wanted[i] == bool(pad.heldKeys[i]))

@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Window
 
 // An image of the artwork bundle, rendered at the size it is shown: its own
 // size times the stage's scale in the window and the screen's pixel ratio.

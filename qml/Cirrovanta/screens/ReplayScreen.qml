@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Window
 import Cirrovanta
 
 // Watching a recorded flight: the level is shown and its aeroplane flies the

@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import Cirrovanta
 
@@ -10,8 +11,9 @@ GameScreen {
     // Esc or the back key asks first; a second Esc keeps playing.
     function goBack() { askToQuit() }
     function askToQuit() {
-        quitQuestion.visible = true
-        stayButton.forceActiveFocus()           // never Quit by a second Return
+        if (quitQuestion.children.length === 0)
+            quitQuestionComponent.createObject(quitQuestion)
+        quitQuestion.visible = true             // the question then focuses Keep flying
     }
     function stay() {
         quitQuestion.visible = false
@@ -48,16 +50,17 @@ GameScreen {
             source = ""
         }
     }
-    // The flight starts once the title has been drawn: building a level takes
-    // longer than the menu, which the player should see first. It also starts
-    // the engine after it has been wired to the root, which the game does
-    // after building the title. A window that draws nothing (hidden or
-    // minimised) starts it after a moment instead.
+    // The flight, and the rank in the corner, start once the title has been
+    // drawn: building them takes longer than the menu, which the player should
+    // see first. It also starts the engine after it has been wired to the
+    // root, which the game does after building the title. A window that draws
+    // nothing (hidden or minimised) starts it after a moment instead.
     property bool demoStarted: false
     function startDemoOnce() {
         if (demoStarted)
             return
         demoStarted = true
+        rankCorner.createObject(title)
         demo.startDemo()
     }
     Connections {
@@ -143,32 +146,35 @@ GameScreen {
         }
     }
 
-    // The pilot's rank in the corner.
-    Panel {
-        anchors.right: parent.right
-        anchors.bottom: parent.bottom
-        anchors.margins: 14
-        // Grows to the left for the longer rank names.
-        width: Math.max(230, rankRow.width + 28)
-        height: 86
-        color: Theme.veil
-        Row {
-            id: rankRow
-            anchors.centerIn: parent
-            spacing: 10
-            Picture { name: Ranks.at(title.session.pilotRank).cap; width: 64; height: 64 }
-            Column {
-                anchors.verticalCenter: parent.verticalCenter
-                Text { text: qsTr("Pilot rank"); font.pixelSize: Theme.fontCaption; color: Theme.ink }
-                Text {
-                    text: Ranks.at(title.session.pilotRank).name
-                    font.pixelSize: Theme.fontLead; font.bold: true; color: Theme.sky
+    // The pilot's rank in the corner, made with the demo flight.
+    Component {
+        id: rankCorner
+        Panel {
+            anchors.right: parent.right
+            anchors.bottom: parent.bottom
+            anchors.margins: 14
+            // Grows to the left for the longer rank names.
+            width: Math.max(230, rankRow.width + 28)
+            height: 86
+            color: Theme.veil
+            Row {
+                id: rankRow
+                anchors.centerIn: parent
+                spacing: 10
+                Picture { name: Ranks.at(title.session.pilotRank).cap; width: 64; height: 64 }
+                Column {
+                    anchors.verticalCenter: parent.verticalCenter
+                    Text { text: qsTr("Pilot rank"); font.pixelSize: Theme.fontCaption; color: Theme.ink }
+                    Text {
+                        text: Ranks.at(title.session.pilotRank).name
+                        font.pixelSize: Theme.fontLead; font.bold: true; color: Theme.sky
+                    }
                 }
-            }
-            Picture {
-                anchors.verticalCenter: parent.verticalCenter
-                name: Ranks.at(title.session.pilotRank).insignia
-                width: 48; height: 20
+                Picture {
+                    anchors.verticalCenter: parent.verticalCenter
+                    name: Ranks.at(title.session.pilotRank).insignia
+                    width: 48; height: 20
+                }
             }
         }
     }
@@ -198,51 +204,60 @@ GameScreen {
         MouseArea { anchors.fill: parent; onClicked: title.session.go("about") }
     }
 
-    FocusScope {
+    // Asked for by Esc or the back key; its content is made the first time.
+    Item {
         id: quitQuestion
         objectName: "quitQuestion"
         anchors.fill: parent
         visible: false
         z: 10
-        Keys.onEscapePressed: (event) => { event.accepted = true; title.stay() }
-        Keys.onBackPressed: (event) => { event.accepted = true; title.stay() }
-        Rectangle { anchors.fill: parent; color: Theme.skyShade }
-        MouseArea { anchors.fill: parent; onClicked: title.stay() }
-        Panel {
-            anchors.centerIn: parent
-            width: 450
-            height: 200
-            Column {
+    }
+    Component {
+        id: quitQuestionComponent
+        FocusScope {
+            anchors.fill: parent
+            // Each time it is asked: never Quit by a second Return.
+            onVisibleChanged: if (visible) stayButton.forceActiveFocus()
+            Keys.onEscapePressed: (event) => { event.accepted = true; title.stay() }
+            Keys.onBackPressed: (event) => { event.accepted = true; title.stay() }
+            Rectangle { anchors.fill: parent; color: Theme.skyShade }
+            MouseArea { anchors.fill: parent; onClicked: title.stay() }
+            Panel {
                 anchors.centerIn: parent
-                spacing: 18
-                Text {
-                    anchors.horizontalCenter: parent.horizontalCenter
-                    text: qsTr("Quit Cirrovanta?")
-                    font.pixelSize: Theme.fontWarning; font.bold: true
-                    color: Theme.sky
-                }
-                Row {
-                    anchors.horizontalCenter: parent.horizontalCenter
-                    spacing: 14
-                    MenuButton {
-                        id: stayButton
-                        objectName: "stayButton"
-                        width: 196
-                        focus: true
-                        text: qsTr("Keep flying")
-                        tint: Theme.accent
-                        Keys.onRightPressed: focusNext(true)
-                        Keys.onLeftPressed: focusNext(false)
-                        onClicked: { GameEngine.playSound(Sounds.buttonClick); title.stay() }
+                width: 450
+                height: 200
+                Column {
+                    anchors.centerIn: parent
+                    spacing: 18
+                    Text {
+                        anchors.horizontalCenter: parent.horizontalCenter
+                        text: qsTr("Quit Cirrovanta?")
+                        font.pixelSize: Theme.fontWarning; font.bold: true
+                        color: Theme.sky
                     }
-                    MenuButton {
-                        objectName: "quitButton"
-                        width: 196
-                        text: qsTr("Quit")
-                        tint: Theme.go
-                        Keys.onRightPressed: focusNext(true)
-                        Keys.onLeftPressed: focusNext(false)
-                        onClicked: Qt.quit()
+                    Row {
+                        anchors.horizontalCenter: parent.horizontalCenter
+                        spacing: 14
+                        MenuButton {
+                            id: stayButton
+                            objectName: "stayButton"
+                            width: 196
+                            focus: true
+                            text: qsTr("Keep flying")
+                            tint: Theme.accent
+                            Keys.onRightPressed: focusNext(true)
+                            Keys.onLeftPressed: focusNext(false)
+                            onClicked: { GameEngine.playSound(Sounds.buttonClick); title.stay() }
+                        }
+                        MenuButton {
+                            objectName: "quitButton"
+                            width: 196
+                            text: qsTr("Quit")
+                            tint: Theme.go
+                            Keys.onRightPressed: focusNext(true)
+                            Keys.onLeftPressed: focusNext(false)
+                            onClicked: Qt.quit()
+                        }
                     }
                 }
             }
