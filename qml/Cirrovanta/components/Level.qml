@@ -1,7 +1,6 @@
 pragma ComponentBehavior: Bound
 
 import QtQuick
-import QtQuick.Window
 import Cirrovanta
 
 // The base of every level document. A level describes its world (size, water,
@@ -371,7 +370,7 @@ Item {
                 y: -(((-level.y % 280) + 280) % 280)
                 Repeater {
                     model: Math.ceil(level.viewHeight / 140) + 3
-                    Item {
+                    Snapshot {
                         id: marks
                         required property int index
                         readonly property int columns: Math.ceil(level.viewWidth / 160) + 1
@@ -379,32 +378,25 @@ Item {
                         y: (index - 1) * 140 + 40
                         width: (columns - 1) * 160 + 34
                         height: 4
-                        layer.enabled: true
-                        layer.smooth: level.pixelScale !== level.shownScale
-                        layer.textureSize: level.pictureSize(width, height)
                         Repeater {
-                            model: marks.columns
-                            Rectangle {
-                                required property int index
-                                x: index * 160
-                                width: 34; height: 4; radius: 2
-                                color: Theme.haze
-                                opacity: 0.35
+                            model: marks.pictured ? 0 : 1
+                            Item {
+                                Repeater {
+                                    model: marks.columns
+                                    Rectangle {
+                                        required property int index
+                                        x: index * 160
+                                        width: 34; height: 4; radius: 2
+                                        color: Theme.haze
+                                        opacity: 0.35
+                                    }
+                                }
                             }
                         }
                     }
                 }
             }
         }
-    }
-    // The size a picture is shown at: the stage's scale in the window and the
-    // screen's pixel ratio, in half steps, as the other pictures take it.
-    readonly property real shownScale: (Window.width > 0 && Window.height > 0
-        ? Math.min(Window.width / 854, Window.height / 480) : 1) * Screen.devicePixelRatio
-    readonly property real pixelScale: Math.max(1, Math.ceil(shownScale * 2) / 2)
-    // Whole pixels; the layer takes an integer size.
-    function pictureSize(w, h) {
-        return Qt.size(Math.ceil(w * pixelScale), Math.ceil(h * pixelScale))
     }
     Rectangle {
         id: water
