@@ -27,6 +27,24 @@ Item {
         if (d > radius) { dx *= radius / d; dy *= radius / d }
         return Qt.point(width / 2 + dx, height / 2 + dy)
     }
+    // Where the runways' and then the buoys' marks go (their centres, x and y
+    // in turn), as place() puts them, in one pass whenever the aeroplane
+    // moves: a binding per mark and coordinate was a third of a flight step.
+    readonly property var spots: {
+        const things = runways.concat(buoys)
+        const px = planeX, py = planeY, reach = range, r = radius
+        const cx = width / 2, cy = height / 2
+        const out = []
+        for (let i = 0; i < things.length; ++i) {
+            const t = things[i]
+            let dx = (t.x + t.width / 2 - px) / reach * r
+            let dy = (t.y + t.height / 2 - py) / reach * r
+            const d = Math.sqrt(dx * dx + dy * dy)
+            if (d > r) { dx *= r / d; dy *= r / d }
+            out.push(cx + dx, cy + dy)
+        }
+        return out
+    }
 
     Picture { name: "radar_bg.svg"; anchors.fill: parent }
     Picture {
@@ -39,9 +57,10 @@ Item {
         model: radar.runways
         Rectangle {
             required property var modelData
-            readonly property point at: radar.place(modelData.x + modelData.width / 2, modelData.y + modelData.height / 2)
+            required property int index
             width: 18; height: 7; radius: 2
-            x: at.x - width / 2; y: at.y - height / 2
+            x: radar.spots[2 * index] - width / 2
+            y: radar.spots[2 * index + 1] - height / 2
             rotation: modelData.rotation
             color: Theme.focus
             border.color: Theme.white
@@ -52,10 +71,12 @@ Item {
         model: radar.buoys
         Rectangle {
             required property var modelData
-            readonly property point at: radar.place(modelData.x + modelData.width / 2, modelData.y + modelData.height / 2)
+            required property int index
+            readonly property int spot: 2 * (radar.runways.length + index)
             visible: modelData.isAlive
             width: 6; height: 6; radius: 3
-            x: at.x - 3; y: at.y - 3
+            x: radar.spots[spot] - 3
+            y: radar.spots[spot + 1] - 3
             color: Theme.accent
         }
     }
