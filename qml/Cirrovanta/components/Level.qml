@@ -87,7 +87,7 @@ Item {
     // Finds the aeroplane, runways and buoys among the level's items and puts
     // the aeroplane at its start. Called once the level is loaded.
     function prepare() {
-        var found = null, strips = [], floats = []
+        var found = null, strips = [], floats = [], animated = []
         var items = level.children
         for (var i = 0; i < items.length; ++i) {
             var item = items[i]
@@ -97,11 +97,29 @@ Item {
                 strips.push(item)
             if (item.isAlive !== undefined && String(item.objectName).indexOf("buoy") !== -1)
                 floats.push(item)
+            if (item.inView !== undefined)
+                animated.push(item)
         }
         airplane = found
         runways = strips
         buoys = floats
+        animatedPieces = animated
         resetFlight()
+    }
+
+    // The pieces with animations of their own (buoys, runways' lights,
+    // clouds) hear every third flight step whether they are near the screen,
+    // and those far off it stop their animations: an item that changes costs
+    // the renderer its bookkeeping on every frame, seen or not. The margin
+    // lets a piece start again well before it comes into view.
+    property var animatedPieces: []
+    function markPiecesInView() {
+        const margin = 200
+        const left = -x - margin, top = -y - margin
+        const right = -x + viewWidth + margin, bottom = -y + viewHeight + margin
+        for (const piece of animatedPieces)
+            piece.inView = piece.x + piece.width > left && piece.x < right
+                && piece.y + piece.height > top && piece.y < bottom
     }
 
     function resetFlight() {
@@ -137,6 +155,8 @@ Item {
             fallFlownMs = 0
             fallSince = Date.now()
         }
+        if (ticks % 3 === 0)
+            markPiecesInView()
         ++ticks
     }
 

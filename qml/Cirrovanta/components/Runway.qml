@@ -12,6 +12,8 @@ Item {
     height: 46
     property var outline: []
     readonly property bool isRunway: true
+    // Whether the screen is near; its level says so as the flight goes.
+    property bool inView: true
 
     containmentMask: outline.length > 2 ? exactShape : null
     QtObject {
@@ -95,6 +97,7 @@ Item {
             height: 6
             turned: runway.rotation % 90 !== 0
             SequentialAnimation on opacity {
+                running: runway.inView
                 loops: Animation.Infinite
                 NumberAnimation { from: 1; to: 0.35; duration: 700 }
                 NumberAnimation { from: 0.35; to: 1; duration: 700 }
