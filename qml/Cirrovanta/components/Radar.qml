@@ -1,6 +1,7 @@
 pragma ComponentBehavior: Bound
 
 import QtQuick
+import QtQuick.Window
 import Cirrovanta
 
 // North-up radar: the aeroplane in the middle, the runway as a bright mark and
@@ -47,11 +48,40 @@ Item {
     }
 
     Picture { name: "radar_bg.svg"; anchors.fill: parent }
-    Picture {
-        name: "radar_fw.svg"
+    // The sweep: a thin wedge from the centre to the top edge of its drawing
+    // (128 units square: x 51.9 to 64, y 6 to 64), turning. Only the part of
+    // the picture round the wedge is drawn, two pixels of clear on each side
+    // so that the filtering sees what it saw: a turned picture is filtered,
+    // and the whole picture turning, clear corners and all, was the dearest
+    // picture of a frame without a GPU (big enough for the painter to share
+    // it out among its threads).
+    Item {
         anchors.fill: parent
-        opacity: 0.7
         RotationAnimation on rotation { loops: Animation.Infinite; from: 0; to: 360; duration: 3000 }
+        Image {
+            id: sweep
+            // Pixels of the whole picture, as `Picture` would draw it.
+            readonly property real pixelScale: {
+                const stage = Window.width > 0 && Window.height > 0
+                    ? Math.min(Window.width / 854, Window.height / 480) : 1
+                return Math.max(1, Math.ceil(stage * Screen.devicePixelRatio * 2) / 2)
+            }
+            readonly property int side: Math.max(1, Math.ceil(radar.width * pixelScale))
+            readonly property int x0: Math.floor(51.94 / 128 * side) - 2
+            readonly property int y0: Math.floor(6 / 128 * side) - 2
+            readonly property int x1: Math.ceil(64 / 128 * side) + 2
+            readonly property int y1: Math.ceil(64 / 128 * side) + 2
+            source: "qrc:/images/radar_fw.svg"
+            sourceSize.width: side
+            sourceSize.height: side
+            sourceClipRect: Qt.rect(x0, y0, x1 - x0, y1 - y0)
+            x: x0 * radar.width / side
+            y: y0 * radar.width / side
+            width: (x1 - x0) * radar.width / side
+            height: (y1 - y0) * radar.width / side
+            opacity: 0.7
+            smooth: true
+        }
     }
     Repeater {
         model: radar.runways
