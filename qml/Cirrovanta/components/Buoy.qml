@@ -12,6 +12,8 @@ Item {
     z: 5
     property bool isAlive: true
     property int colour: 1
+    // Whether the screen is near; its level says so as the flight goes.
+    property bool inView: true
 
     // Back on the water, for the title's demo flight that starts over.
     function revive() {
@@ -42,10 +44,12 @@ Item {
         border.width: 2
         visible: buoy.isAlive
         SequentialAnimation on scale {
+            running: buoy.isAlive && buoy.inView
             loops: Animation.Infinite
             NumberAnimation { from: 0.7; to: 1.25; duration: 1400 }
         }
         SequentialAnimation on opacity {
+            running: buoy.isAlive && buoy.inView
             loops: Animation.Infinite
             NumberAnimation { from: 0.8; to: 0; duration: 1400 }
         }
@@ -55,7 +59,7 @@ Item {
         name: "buoy" + buoy.colour + ".svg"
         anchors.fill: parent
         SequentialAnimation on rotation {
-            running: buoy.isAlive
+            running: buoy.isAlive && buoy.inView
             loops: Animation.Infinite
             NumberAnimation { from: -8; to: 8; duration: 900; easing.type: Easing.InOutSine }
             NumberAnimation { from: 8; to: -8; duration: 900; easing.type: Easing.InOutSine }

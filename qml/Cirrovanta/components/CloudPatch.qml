@@ -9,6 +9,8 @@ Item {
     height: 164
     z: 50
     property real drift: 12
+    // Whether the screen is near; its level says so as the flight goes.
+    property bool inView: true
 
     Picture {
         name: "cloud.png"
@@ -18,6 +20,7 @@ Item {
         fillMode: Image.Stretch
         // The drawing breathes a little; the cloud's area stays put.
         SequentialAnimation on x {
+            running: cloud.inView
             loops: Animation.Infinite
             NumberAnimation { from: 0; to: cloud.drift; duration: 4000; easing.type: Easing.InOutSine }
             NumberAnimation { from: cloud.drift; to: 0; duration: 4000; easing.type: Easing.InOutSine }

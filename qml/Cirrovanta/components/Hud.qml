@@ -22,18 +22,31 @@ Item {
     property real worldX: 0
     property real worldY: 0
 
-    // Whether a live buoy or the aeroplane lies under a piece of the HUD. A
-    // piece with something under it fades, so nothing hides beneath it.
-    function covers(px, py, pw, ph) {
-        var left = hud.worldX + px, top = hud.worldY + py
-        var things = hud.buoys.concat(hud.airplane ? [hud.airplane] : [])
-        for (var i = 0; i < things.length; ++i) {
-            var t = things[i]
-            if (t.opacity > 0 && t.isAlive !== false
-                    && t.x + t.width > left && t.x < left + pw && t.y + t.height > top && t.y < top + ph)
-                return true
+    // Which of the pieces that fade (fuel gauge, buttons, radar: bits 1, 2
+    // and 4) have a live buoy or the aeroplane under them, so that nothing
+    // hides beneath a piece. The world moves under the HUD on every frame:
+    // one pass for all three pieces over their places read once (they stay
+    // put), and the pieces' fades follow only when the answer changes.
+    readonly property var fadingPieces: [fuel.x, fuel.y, fuel.width, fuel.height,
+                                         buttons.x, buttons.y, buttons.width, buttons.height,
+                                         radar.x, radar.y, radar.width, radar.height]
+    readonly property int coveredPieces: {
+        const pieces = fadingPieces
+        const worldX = hud.worldX, worldY = hud.worldY
+        const things = hud.buoys
+        let covered = 0
+        for (let k = -1; k < things.length; ++k) {
+            const t = k < 0 ? hud.airplane : things[k]
+            if (!t || !(t.opacity > 0) || t.isAlive === false)
+                continue
+            const x = t.x, y = t.y, w = t.width, h = t.height
+            for (let i = 0; i < pieces.length; i += 4) {
+                const left = worldX + pieces[i], top = worldY + pieces[i + 1]
+                if (x + w > left && x < left + pieces[i + 2] && y + h > top && y < top + pieces[i + 3])
+                    covered |= 1 << (i / 4)
+            }
         }
-        return false
+        return covered
     }
     readonly property real coveredOpacity: 0.3
 
@@ -57,7 +70,7 @@ Item {
         id: fuel
         x: Theme.hudMargin; y: 10
         fraction: hud.petrolFraction
-        opacity: hud.covers(x, y, width, height) ? hud.coveredOpacity : 1
+        opacity: hud.coveredPieces & 1 ? hud.coveredOpacity : 1
         Behavior on opacity { NumberAnimation { duration: 150 } }
     }
 
@@ -76,7 +89,7 @@ Item {
         anchors.rightMargin: Theme.hudMargin
         y: Theme.hudTop
         spacing: Theme.hudSpacing
-        opacity: hud.covers(x, y, width, height) ? hud.coveredOpacity : 1
+        opacity: hud.coveredPieces & 2 ? hud.coveredOpacity : 1
         Behavior on opacity { NumberAnimation { duration: 150 } }
         Picture {
             id: belts
@@ -104,7 +117,7 @@ Item {
 
     Radar {
         id: radar
-        opacity: hud.covers(x, y, width, height) ? hud.coveredOpacity : 1
+        opacity: hud.coveredPieces & 4 ? hud.coveredOpacity : 1
         Behavior on opacity { NumberAnimation { duration: 150 } }
         anchors.right: parent.right
         anchors.bottom: parent.bottom

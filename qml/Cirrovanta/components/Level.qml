@@ -1,7 +1,6 @@
 pragma ComponentBehavior: Bound
 
 import QtQuick
-import QtQuick.Window
 import Cirrovanta
 
 // The base of every level document. A level describes its world (size, water,
@@ -88,7 +87,7 @@ Item {
     // Finds the aeroplane, runways and buoys among the level's items and puts
     // the aeroplane at its start. Called once the level is loaded.
     function prepare() {
-        var found = null, strips = [], floats = []
+        var found = null, strips = [], floats = [], animated = []
         var items = level.children
         for (var i = 0; i < items.length; ++i) {
             var item = items[i]
@@ -98,11 +97,29 @@ Item {
                 strips.push(item)
             if (item.isAlive !== undefined && String(item.objectName).indexOf("buoy") !== -1)
                 floats.push(item)
+            if (item.inView !== undefined)
+                animated.push(item)
         }
         airplane = found
         runways = strips
         buoys = floats
+        animatedPieces = animated
         resetFlight()
+    }
+
+    // The pieces with animations of their own (buoys, runways' lights,
+    // clouds) hear every third flight step whether they are near the screen,
+    // and those far off it stop their animations: an item that changes costs
+    // the renderer its bookkeeping on every frame, seen or not. The margin
+    // lets a piece start again well before it comes into view.
+    property var animatedPieces: []
+    function markPiecesInView() {
+        const margin = 200
+        const left = -x - margin, top = -y - margin
+        const right = -x + viewWidth + margin, bottom = -y + viewHeight + margin
+        for (const piece of animatedPieces)
+            piece.inView = piece.x + piece.width > left && piece.x < right
+                && piece.y + piece.height > top && piece.y < bottom
     }
 
     function resetFlight() {
@@ -138,6 +155,8 @@ Item {
             fallFlownMs = 0
             fallSince = Date.now()
         }
+        if (ticks % 3 === 0)
+            markPiecesInView()
         ++ticks
     }
 
@@ -371,7 +390,7 @@ Item {
                 y: -(((-level.y % 280) + 280) % 280)
                 Repeater {
                     model: Math.ceil(level.viewHeight / 140) + 3
-                    Item {
+                    Snapshot {
                         id: marks
                         required property int index
                         readonly property int columns: Math.ceil(level.viewWidth / 160) + 1
@@ -379,32 +398,25 @@ Item {
                         y: (index - 1) * 140 + 40
                         width: (columns - 1) * 160 + 34
                         height: 4
-                        layer.enabled: true
-                        layer.smooth: level.pixelScale !== level.shownScale
-                        layer.textureSize: level.pictureSize(width, height)
                         Repeater {
-                            model: marks.columns
-                            Rectangle {
-                                required property int index
-                                x: index * 160
-                                width: 34; height: 4; radius: 2
-                                color: Theme.haze
-                                opacity: 0.35
+                            model: marks.pictured ? 0 : 1
+                            Item {
+                                Repeater {
+                                    model: marks.columns
+                                    Rectangle {
+                                        required property int index
+                                        x: index * 160
+                                        width: 34; height: 4; radius: 2
+                                        color: Theme.haze
+                                        opacity: 0.35
+                                    }
+                                }
                             }
                         }
                     }
                 }
             }
         }
-    }
-    // The size a picture is shown at: the stage's scale in the window and the
-    // screen's pixel ratio, in half steps, as the other pictures take it.
-    readonly property real shownScale: (Window.width > 0 && Window.height > 0
-        ? Math.min(Window.width / 854, Window.height / 480) : 1) * Screen.devicePixelRatio
-    readonly property real pixelScale: Math.max(1, Math.ceil(shownScale * 2) / 2)
-    // Whole pixels; the layer takes an integer size.
-    function pictureSize(w, h) {
-        return Qt.size(Math.ceil(w * pixelScale), Math.ceil(h * pixelScale))
     }
     Rectangle {
         id: water

@@ -1,6 +1,7 @@
 pragma ComponentBehavior: Bound
 
 import QtQuick
+import QtQuick.Window
 import Cirrovanta
 
 // North-up radar: the aeroplane in the middle, the runway as a bright mark and
@@ -27,21 +28,69 @@ Item {
         if (d > radius) { dx *= radius / d; dy *= radius / d }
         return Qt.point(width / 2 + dx, height / 2 + dy)
     }
+    // Where the runways' and then the buoys' marks go (their centres, x and y
+    // in turn), as place() puts them, in one pass whenever the aeroplane
+    // moves: a binding per mark and coordinate was a third of a flight step.
+    readonly property var spots: {
+        const things = runways.concat(buoys)
+        const px = planeX, py = planeY, reach = range, r = radius
+        const cx = width / 2, cy = height / 2
+        const out = []
+        for (let i = 0; i < things.length; ++i) {
+            const t = things[i]
+            let dx = (t.x + t.width / 2 - px) / reach * r
+            let dy = (t.y + t.height / 2 - py) / reach * r
+            const d = Math.sqrt(dx * dx + dy * dy)
+            if (d > r) { dx *= r / d; dy *= r / d }
+            out.push(cx + dx, cy + dy)
+        }
+        return out
+    }
 
     Picture { name: "radar_bg.svg"; anchors.fill: parent }
-    Picture {
-        name: "radar_fw.svg"
+    // The sweep: a thin wedge from the centre to the top edge of its drawing
+    // (128 units square: x 51.9 to 64, y 6 to 64), turning. Only the part of
+    // the picture round the wedge is drawn, two pixels of clear on each side
+    // so that the filtering sees what it saw: a turned picture is filtered,
+    // and the whole picture turning, clear corners and all, was the dearest
+    // picture of a frame without a GPU (big enough for the painter to share
+    // it out among its threads).
+    Item {
         anchors.fill: parent
-        opacity: 0.7
         RotationAnimation on rotation { loops: Animation.Infinite; from: 0; to: 360; duration: 3000 }
+        Image {
+            id: sweep
+            // Pixels of the whole picture, as `Picture` would draw it.
+            readonly property real pixelScale: {
+                const stage = Window.width > 0 && Window.height > 0
+                    ? Math.min(Window.width / 854, Window.height / 480) : 1
+                return Math.max(1, Math.ceil(stage * Screen.devicePixelRatio * 2) / 2)
+            }
+            readonly property int side: Math.max(1, Math.ceil(radar.width * pixelScale))
+            readonly property int x0: Math.floor(51.94 / 128 * side) - 2
+            readonly property int y0: Math.floor(6 / 128 * side) - 2
+            readonly property int x1: Math.ceil(64 / 128 * side) + 2
+            readonly property int y1: Math.ceil(64 / 128 * side) + 2
+            source: "qrc:/images/radar_fw.svg"
+            sourceSize.width: side
+            sourceSize.height: side
+            sourceClipRect: Qt.rect(x0, y0, x1 - x0, y1 - y0)
+            x: x0 * radar.width / side
+            y: y0 * radar.width / side
+            width: (x1 - x0) * radar.width / side
+            height: (y1 - y0) * radar.width / side
+            opacity: 0.7
+            smooth: true
+        }
     }
     Repeater {
         model: radar.runways
         Rectangle {
             required property var modelData
-            readonly property point at: radar.place(modelData.x + modelData.width / 2, modelData.y + modelData.height / 2)
+            required property int index
             width: 18; height: 7; radius: 2
-            x: at.x - width / 2; y: at.y - height / 2
+            x: radar.spots[2 * index] - width / 2
+            y: radar.spots[2 * index + 1] - height / 2
             rotation: modelData.rotation
             color: Theme.focus
             border.color: Theme.white
@@ -52,10 +101,12 @@ Item {
         model: radar.buoys
         Rectangle {
             required property var modelData
-            readonly property point at: radar.place(modelData.x + modelData.width / 2, modelData.y + modelData.height / 2)
+            required property int index
+            readonly property int spot: 2 * (radar.runways.length + index)
             visible: modelData.isAlive
             width: 6; height: 6; radius: 3
-            x: at.x - 3; y: at.y - 3
+            x: radar.spots[spot] - 3
+            y: radar.spots[spot + 1] - 3
             color: Theme.accent
         }
     }

@@ -3,7 +3,6 @@ pragma ComponentBehavior: Bound
 import QtQuick
 import Cirrovanta
 import QtQuick.Shapes
-import QtQuick.Window
 
 // A piece of ground drawn from its outline (corners in item coordinates),
 // rounded, in layers from the outside in, with a soft shadow down and right.
@@ -42,66 +41,63 @@ Item {
         x0 = Math.floor(x0) - 2; y0 = Math.floor(y0) - 2
         return Qt.rect(x0, y0, Math.ceil(x1) + 2 - x0, Math.ceil(y1) + 2 - y0)
     }
-    // As for pictures: drawn at the stage's scale in the window times the
-    // screen's pixel ratio, in half steps and never below one.
-    readonly property real shownScale: (Window.width > 0 && Window.height > 0
-        ? Math.min(Window.width / 854, Window.height / 480) : 1) * Screen.devicePixelRatio
-    readonly property real pixelScale: Math.max(1, Math.ceil(shownScale * 2) / 2)
-    // Whole pixels; the layer takes an integer size.
-    function pictureSize(w, h) {
-        return Qt.size(Math.ceil(w * pixelScale), Math.ceil(h * pixelScale))
-    }
-
     // The outlines never change in a flight, but a scrolling world dirties
     // the whole window each frame, and filling and stroking every path again
     // was the largest part of a frame without a GPU. They are drawn once into
-    // a picture at the size shown, which each frame then only moves.
-    Item {
+    // a picture at the size shown, which each frame then only moves, and
+    // drawn again when the outline or the colours change.
+    onOutlineChanged: drawing.retake()
+    onRimColorChanged: drawing.retake()
+    onLayerColorsChanged: drawing.retake()
+    onLayerScalesChanged: drawing.retake()
+    onSkirtColorChanged: drawing.retake()
+    onSkirtScaleChanged: drawing.retake()
+    onShadowOffsetChanged: drawing.retake()
+    Snapshot {
         id: drawing
         x: terrain.drawnBounds.x
         y: terrain.drawnBounds.y
         width: terrain.drawnBounds.width
         height: terrain.drawnBounds.height
-        layer.enabled: true
-        // Filtered only when the picture is scaled: at 1:1 it is copied whole
-        // pixels, as sharp as the outlines were and much cheaper to draw.
-        layer.smooth: terrain.pixelScale !== terrain.shownScale
-        layer.textureSize: terrain.pictureSize(width, height)
-
-        Shape {
-            x: -drawing.x; y: -drawing.y
-            width: terrain.width; height: terrain.height
-            visible: terrain.shadowOffset > 0
-            ShapePath {
-                strokeColor: Theme.clear
-                fillColor: Theme.terrainShadow
-                PathPolyline { path: Polygon.closed(Polygon.offset(Polygon.shrunk(terrain.outline, terrain.skirtScale), terrain.shadowOffset, terrain.shadowOffset)) }
-            }
-        }
-        Shape {
-            x: -drawing.x; y: -drawing.y
-            width: terrain.width; height: terrain.height
-            visible: terrain.skirtScale > 1
-            ShapePath {
-                strokeColor: Theme.clear
-                fillColor: terrain.skirtColor
-                PathPolyline { path: Polygon.closed(Polygon.shrunk(terrain.outline, terrain.skirtScale)) }
-            }
-        }
         Repeater {
-            model: terrain.layerColors.length
-            Shape {
-                id: layer
-                required property int index
-                x: -drawing.x; y: -drawing.y
-                width: terrain.width; height: terrain.height
-                ShapePath {
-                    strokeColor: layer.index === 0 ? terrain.rimColor : Theme.clear
-                    strokeWidth: layer.index === 0 ? 2 : 0
-                    joinStyle: ShapePath.RoundJoin
-                    fillColor: terrain.layerColors[layer.index]
-                    PathPolyline {
-                        path: Polygon.closed(Polygon.shrunk(terrain.outline, terrain.layerScales[layer.index]))
+            model: drawing.pictured ? 0 : 1
+            Item {
+                Shape {
+                    x: -drawing.x; y: -drawing.y
+                    width: terrain.width; height: terrain.height
+                    visible: terrain.shadowOffset > 0
+                    ShapePath {
+                        strokeColor: Theme.clear
+                        fillColor: Theme.terrainShadow
+                        PathPolyline { path: Polygon.closed(Polygon.offset(Polygon.shrunk(terrain.outline, terrain.skirtScale), terrain.shadowOffset, terrain.shadowOffset)) }
+                    }
+                }
+                Shape {
+                    x: -drawing.x; y: -drawing.y
+                    width: terrain.width; height: terrain.height
+                    visible: terrain.skirtScale > 1
+                    ShapePath {
+                        strokeColor: Theme.clear
+                        fillColor: terrain.skirtColor
+                        PathPolyline { path: Polygon.closed(Polygon.shrunk(terrain.outline, terrain.skirtScale)) }
+                    }
+                }
+                Repeater {
+                    model: terrain.layerColors.length
+                    Shape {
+                        id: layer
+                        required property int index
+                        x: -drawing.x; y: -drawing.y
+                        width: terrain.width; height: terrain.height
+                        ShapePath {
+                            strokeColor: layer.index === 0 ? terrain.rimColor : Theme.clear
+                            strokeWidth: layer.index === 0 ? 2 : 0
+                            joinStyle: ShapePath.RoundJoin
+                            fillColor: terrain.layerColors[layer.index]
+                            PathPolyline {
+                                path: Polygon.closed(Polygon.shrunk(terrain.outline, terrain.layerScales[layer.index]))
+                            }
+                        }
                     }
                 }
             }
