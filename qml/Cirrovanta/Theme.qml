@@ -78,4 +78,13 @@ QtObject {
     readonly property int gaugeHeight: 40
     readonly property int radarSize: 120
     readonly property int radarMargin: 10
+
+    // --- Pictures drawn at the size shown -----------------------------------
+    // The stage's scale in a window of w × h, times the screen's pixel ratio.
+    function shownScale(w, h, pixelRatio) {
+        return (w > 0 && h > 0 ? Math.min(w / 854, h / 480) : 1) * pixelRatio
+    }
+    // What pictures are drawn at: that in half steps and never below one, so
+    // that a window being resized does not have them drawn again at every pixel.
+    function pictureScale(shown) { return Math.max(1, Math.ceil(shown * 2) / 2) }
 }

@@ -61,11 +61,8 @@ Item {
         Image {
             id: sweep
             // Pixels of the whole picture, as `Picture` would draw it.
-            readonly property real pixelScale: {
-                const stage = Window.width > 0 && Window.height > 0
-                    ? Math.min(Window.width / 854, Window.height / 480) : 1
-                return Math.max(1, Math.ceil(stage * Screen.devicePixelRatio * 2) / 2)
-            }
+            readonly property real pixelScale:
+                Theme.pictureScale(Theme.shownScale(Window.width, Window.height, Screen.devicePixelRatio))
             readonly property int side: Math.max(1, Math.ceil(radar.width * pixelScale))
             readonly property int x0: Math.floor(51.94 / 128 * side) - 2
             readonly property int y0: Math.floor(6 / 128 * side) - 2

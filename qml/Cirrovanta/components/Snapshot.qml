@@ -1,5 +1,5 @@
 import QtQuick
-import QtQuick.Window
+import Cirrovanta
 
 // Its content drawn once into a picture at the size shown, and then shown as
 // that picture while the content itself is let go. Without a GPU the renderer
@@ -18,12 +18,9 @@ Item {
     readonly property bool pictured: taken === wanted && picture.status === Image.Ready
     // Turned in the world (filtered then, as any turned picture).
     property bool turned: false
-    // The stage's scale in the window times the screen's pixel ratio, and the
-    // picture's: that in half steps and never below one, as `Picture` takes
-    // it, so that a window being resized does not redraw at every pixel.
-    readonly property real shownScale: (Window.width > 0 && Window.height > 0
-        ? Math.min(Window.width / 854, Window.height / 480) : 1) * Screen.devicePixelRatio
-    readonly property real pixelScale: Math.max(1, Math.ceil(shownScale * 2) / 2)
+    // As `Picture` draws: the scale shown, in half steps.
+    readonly property real shownScale: Theme.shownScale(Window.width, Window.height, Screen.devicePixelRatio)
+    readonly property real pixelScale: Theme.pictureScale(shownScale)
     readonly property bool shown: Window.window !== null && Window.window.visible
 
     // Pictures asked for and the last one taken; a request that comes while
