@@ -23,8 +23,6 @@
 #include <QTimer>
 #include <QTranslator>
 
-#include <cstdlib>
-#include <unistd.h>
 namespace {
 
 // Every start writes the current values back, so after the first run the keys
@@ -136,7 +134,6 @@ int runCirrovanta(int argc, char *argv[],
         new SteeringSwitch(&view, &accelerometer, engine); // controllers and touch take over from it
         engine->finishStartUp();
     });
-    if (getenv("CV_EXIT_FIRST")) QObject::connect(&view,&QQuickWindow::frameSwapped,[]{_exit(0);});
     if (beforeEventLoop)
         beforeEventLoop(view);
     const int status = app.exec();
