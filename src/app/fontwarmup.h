@@ -1,17 +1,16 @@
 #pragma once
 
-#include <condition_variable>
-#include <mutex>
 #include <thread>
 
 // Reads the system's font configuration and font list on a worker thread.
 // Fontconfig does that the first time any text is laid out, which on the way
 // to the first frame would otherwise happen on the GUI thread after the QML
-// documents are loaded. Started before the application object, the worker
-// starts fontconfig while the GUI thread connects to the display, and fills
-// Qt's font database once the application exists (applicationCreated()),
-// while the GUI thread builds the view and loads the documents. The font
-// database serialises its users, so text laid out meanwhile simply waits.
+// documents are loaded; started right after the application object, it runs
+// while the GUI thread builds the view and loads the documents. (Started any
+// earlier, it shares the two cores of a small machine with the GUI thread and
+// the display server while they connect, which costs more than it saves.)
+// The font database serialises its users, so text laid out meanwhile simply
+// waits.
 class FontWarmUp
 {
 public:
@@ -21,14 +20,13 @@ public:
     FontWarmUp(const FontWarmUp &) = delete;
     FontWarmUp &operator=(const FontWarmUp &) = delete;
 
-    void applicationCreated();
-    // Waits for the worker; it uses the application object, so this comes
-    // before that object goes.
-    void finish();
+    // Opens, for the calling thread, the faces the screens are drawn in: the
+    // default family, regular, bold and bold italic. Qt keeps font engines
+    // per thread, so the worker cannot do this for the GUI thread; the GUI
+    // thread does it at a moment it would otherwise wait, while the loader
+    // thread reads the documents.
+    static void openFaces();
 
 private:
-    std::mutex mutex;
-    std::condition_variable ready;
-    bool applicationReady = false;
-    std::thread worker; // last: started once the members it uses exist
+    std::thread worker;
 };

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QQmlComponent>
 #include <QQmlEngine>
 
 class QmlApplicationViewer::Private
@@ -11,7 +12,17 @@ class QmlApplicationViewer::Private
 public:
     QString mainQmlFile;
     QList<ScreenOrientation> orientationLocks;
+    std::unique_ptr<QQmlComponent> loading;
 };
+
+namespace {
+// Without the "bin/.." of an installed copy: the module "Cirrovanta" on the
+// import path must be the very directory the main document lies in.
+QUrl documentUrl(const QString &adjustedPath)
+{
+    return QUrl::fromLocalFile(QDir::cleanPath(adjustedPath));
+}
+} // namespace
 
 QmlApplicationViewer::QmlApplicationViewer(QWindow *parent)
     : QQuickView(parent), d(std::make_unique<Private>())
@@ -30,12 +41,19 @@ QString QmlApplicationViewer::adjustPath(const QString &path)
     return path;
 }
 
+void QmlApplicationViewer::startLoading(const QString &file)
+{
+    // The loader keeps what it reads by address, so the view's own load of
+    // the same address below takes it over.
+    d->loading = std::make_unique<QQmlComponent>(engine(), documentUrl(adjustPath(file)),
+                                                 QQmlComponent::Asynchronous);
+}
+
 void QmlApplicationViewer::setMainQmlFile(const QString &file)
 {
     d->mainQmlFile = adjustPath(file);
-    // Without the "bin/.." of an installed copy: the module "Cirrovanta" on the
-    // import path must be the very directory the main document lies in.
-    setSource(QUrl::fromLocalFile(QDir::cleanPath(d->mainQmlFile)));
+    setSource(documentUrl(d->mainQmlFile));
+    d->loading.reset();
 }
 
 QString QmlApplicationViewer::mainQmlFile() const

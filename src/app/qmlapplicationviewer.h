@@ -17,6 +17,11 @@ public:
     explicit QmlApplicationViewer(QWindow *parent = nullptr);
     ~QmlApplicationViewer() override;
 
+    // Starts reading the main document and the documents it needs on the QML
+    // engine's loader thread, and returns at once; setMainQmlFile() with the
+    // same file then waits only for what is not read yet. The import paths
+    // must be set before.
+    void startLoading(const QString &file);
     void setMainQmlFile(const QString &file);
     void addImportPath(const QString &path);
     void setOrientation(ScreenOrientation orientation);

@@ -23,6 +23,8 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include <optional>
+
 namespace {
 
 // Every start writes the current values back, so after the first run the keys
@@ -58,10 +60,9 @@ void afterFirstFrame(QQuickWindow &window, std::function<void()> work)
 int runCirrovanta(int argc, char *argv[],
                   const std::function<void(QQuickView &)> &beforeEventLoop)
 {
-    FontWarmUp fontWarmUp;
     QGuiApplication app(argc, argv);
-    fontWarmUp.applicationCreated();
     DebugOutput::takeOverXlibReports();
+    const FontWarmUp fontWarmUp;
     const QString localeName = QLocale::system().name();
     QTranslator translator;
     // Looked up relative to the working directory, with Qt's fallbacks.
@@ -76,6 +77,16 @@ int runCirrovanta(int argc, char *argv[],
     view.resize(854, 480);
     // The game's name, not the executable's, in the title bar and task list.
     view.setTitle(QStringLiteral("Cirrovanta"));
+    // The documents import the game's module "Cirrovanta" from the directory
+    // above qml/Cirrovanta, found by the same rule as the main document.
+    view.addImportPath(QStringLiteral("qml"));
+    // The documents are read on the engine's own thread while this one makes
+    // the window, opens the font faces and sets up the rest; they are needed
+    // only from setMainQmlFile() on.
+    const QString mainQmlFile = QStringLiteral("qml/Cirrovanta/main.qml");
+    view.startLoading(mainQmlFile);
+    view.create();
+    FontWarmUp::openFaces();
 
     Settings settings;
     // The update check and the sound effects are not needed for the first
@@ -87,10 +98,7 @@ int runCirrovanta(int argc, char *argv[],
     view.rootContext()->setContextProperty(QStringLiteral("Replays"), new FlightRecorder(engine, &view));
     view.rootContext()->setContextProperty(QStringLiteral("TiltSource"),
                                            TiltSourceInfo::forWindow(&view));
-    // The documents import the game's module "Cirrovanta" from the directory
-    // above qml/Cirrovanta, found by the same rule as the main document.
-    view.addImportPath(QStringLiteral("qml"));
-    view.setMainQmlFile(QStringLiteral("qml/Cirrovanta/main.qml"));
+    view.setMainQmlFile(mainQmlFile);
 
     QObject *root = view.rootObject();
     engine->setRootObject(root);
@@ -101,7 +109,8 @@ int runCirrovanta(int argc, char *argv[],
     QObject::connect(engine, SIGNAL(newVersionReady(const QVariant &)), root,
                      SLOT(updateIsReady(const QVariant &)));
 
-    QAccelerometer accelerometer;
+    // Made after the first frame: creating a sensor loads every sensor plugin.
+    std::optional<QAccelerometer> accelerometer;
     AccelerometerFilter filter;
 
     QObject::connect(
@@ -115,28 +124,26 @@ int runCirrovanta(int argc, char *argv[],
 
     pushStoredSettings(settings);
 
-    auto *screenSaver = new ScreenSaverInhibitor(&view);
-    screenSaver->setScreenSaverInhibit();
-
     view.showExpanded();
     engine->connectEventFilter();
     // The title shows the menu first; the tilt sensors (the IIO scan), the
-    // controller library, the update check and the effects come right after.
+    // controller library, the questions on the session bus (the screen saver,
+    // the silent profile), the update check and the sound come right after.
     afterFirstFrame(view, [&view, &accelerometer, &filter, engine] {
+        (new ScreenSaverInhibitor(&view))->setScreenSaverInhibit();
+        accelerometer.emplace();
         const QByteArray tiltSource = registerTiltSources(&view);
         if (!tiltSource.isEmpty())
-            accelerometer.setIdentifier(tiltSource);
-        accelerometer.addFilter(&filter);
+            accelerometer->setIdentifier(tiltSource);
+        accelerometer->addFilter(&filter);
         QObject::connect(&filter,
                          SIGNAL(accChanged(const QVariant &, const QVariant &, const QVariant &)),
                          engine, SLOT(handleAcc(const QVariant &, const QVariant &, const QVariant &)));
-        accelerometer.start();
-        new SteeringSwitch(&view, &accelerometer, engine); // controllers and touch take over from it
+        accelerometer->start();
+        new SteeringSwitch(&view, &*accelerometer, engine); // controllers and touch take over from it
         engine->finishStartUp();
     });
     if (beforeEventLoop)
         beforeEventLoop(view);
-    const int status = app.exec();
-    fontWarmUp.finish();
-    return status;
+    return app.exec();
 }

@@ -137,6 +137,11 @@ void CInvSounds::playMusic(int index)
 {
     if (index < 0 || index >= buffersCount)
         return;
+    // Nothing could play it yet, and reading it would hold up the first frame.
+    if (!audioOut) {
+        wantedMusic = index;
+        return;
+    }
     if (musicInstance) {
         qDebug() << "starts playing music" << index;
         stopMusic();
@@ -158,6 +163,12 @@ void CInvSounds::keepMusicForLater(int index)
 {
     if (index >= 0 && index < buffersCount)
         wantedMusic = index;
+}
+
+void CInvSounds::resumeMusic()
+{
+    if (wantedMusic >= 0 && wantedMusic != playingMusic())
+        playMusic(wantedMusic);
 }
 
 void CInvSounds::stopMusic()
@@ -188,8 +199,7 @@ void CInvSounds::enableSounds(bool enable)
         audioMixer->setGeneralVolume(float(volume));
         // Music asked for while the sound was off starts now; music that
         // kept running silently goes on where it is.
-        if (wantedMusic >= 0 && wantedMusic != playingMusic())
-            playMusic(wantedMusic);
+        resumeMusic();
     } else {
         qDebug() << "volume disabled " << volume;
         audioMixer->setGeneralVolume(0.0f);

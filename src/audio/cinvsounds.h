@@ -48,7 +48,8 @@ public:
 
     // With startNow false the output thread (which opens the sound device)
     // and the short effects wait for finishStartUp(); a sound played before
-    // then is read when played and waits in the mixer for the thread.
+    // then is read when played and waits in the mixer for the thread, and
+    // music asked for then is only remembered, for resumeMusic().
     explicit CInvSounds(QObject *parent = nullptr, bool startNow = true);
     ~CInvSounds() override;
 
@@ -56,6 +57,8 @@ public:
     // Remembers the music asked for while the sound is off, without playing
     // it: switching the sound on (enableSounds(true)) starts it.
     void keepMusicForLater(int index);
+    // Starts the music remembered, unless it is playing already.
+    void resumeMusic();
     void stopMusic();
     void enableSounds(bool enable);
     void setMusicSpeed(float speed);

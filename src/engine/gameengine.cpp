@@ -13,13 +13,8 @@ GameEngine::GameEngine(QObject *parent, Settings *settings, StartUp startUp)
     : QObject(parent), settings(settings)
 {
     sounds = new CInvSounds(this, startUp == StartUp::Now);
-
-    deviceInfo = new DeviceProfile(this);
-    connect(deviceInfo, &DeviceProfile::currentProfileChanged, this,
-            &GameEngine::currentProfileChanged);
-    // The sound bank is not told here; it starts switched on by itself.
-    if (deviceInfo->currentProfile() == DeviceProfile::SilentProfile)
-        silent = true;
+    if (startUp == StartUp::Now)
+        followDeviceProfile();
 
     muted = settings ? settings->getMute() : false;
 
@@ -42,8 +37,24 @@ GameEngine::~GameEngine() = default;
 
 void GameEngine::finishStartUp()
 {
+    // The profile is asked on the session bus now; nothing has sounded yet,
+    // and the music the title asked for starts only if the phone allows it.
+    if (!deviceInfo)
+        followDeviceProfile();
     sounds->finishStartUp();
+    if (!silent && !muted)
+        sounds->resumeMusic();
     delayedInit();
+}
+
+void GameEngine::followDeviceProfile()
+{
+    deviceInfo = new DeviceProfile(this);
+    connect(deviceInfo, &DeviceProfile::currentProfileChanged, this,
+            &GameEngine::currentProfileChanged);
+    // The sound bank is not told here; it starts switched on by itself.
+    if (deviceInfo->currentProfile() == DeviceProfile::SilentProfile)
+        silent = true;
 }
 
 void GameEngine::setRootObject(QObject *root)

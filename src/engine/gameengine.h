@@ -32,9 +32,9 @@ class GameEngine : public QObject
 
 public:
     // Now: the update check starts from the event loop's first pass and the
-    // sound bank opens the device and reads its effects at once. WhenAsked:
-    // both wait for finishStartUp(), which the program calls once its first
-    // frame is shown.
+    // sound bank opens the device and reads its effects at once, after the
+    // phone's silent profile has been asked. WhenAsked: all three wait for
+    // finishStartUp(), which the program calls once its first frame is shown.
     enum class StartUp { Now, WhenAsked };
     GameEngine(QObject *parent, Settings *settings, StartUp startUp = StartUp::Now);
     ~GameEngine() override;
@@ -154,6 +154,7 @@ private:
     void endFreeFall();
     void endGame(bool passed);
     void requestPause();
+    void followDeviceProfile();
 
     // Level groups (levelgroups.cpp).
     void scanLevelGroups();

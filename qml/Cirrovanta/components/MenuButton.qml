@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import Cirrovanta
 
@@ -52,11 +53,14 @@ Item {
         Row {
             anchors.centerIn: parent
             spacing: 10
-            Picture {
-                visible: button.icon.length > 0
-                name: button.icon
-                width: 30; height: 30
-                anchors.verticalCenter: parent.verticalCenter
+            // Made only for a button that has an icon, which most have not.
+            Repeater {
+                model: button.icon.length > 0 ? 1 : 0
+                Picture {
+                    name: button.icon
+                    width: 30; height: 30
+                    anchors.verticalCenter: parent.verticalCenter
+                }
             }
             Text {
                 anchors.verticalCenter: parent.verticalCenter

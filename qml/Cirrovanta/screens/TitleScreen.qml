@@ -179,29 +179,32 @@ GameScreen {
         }
     }
 
-    // A newer version is waiting: a tap leads to the details.
-    Rectangle {
-        visible: title.session.updateOffered
-        anchors.right: parent.right
-        anchors.top: parent.top
-        anchors.margins: 14
-        width: updateNote.width + 30
-        height: 40
-        radius: 20
-        color: Theme.focus
-        border.color: Theme.accent
-        border.width: 2
-        Accessible.role: Accessible.Button
-        Accessible.name: updateNote.text
-        Text {
-            id: updateNote
-            anchors.centerIn: parent
-            text: qsTr("A new version is ready")
-            font.pixelSize: Theme.fontBody
-            font.bold: true
-            color: Theme.ink
+    // A newer version is waiting: a tap leads to the details. Made only then,
+    // as even hidden, its text would be laid out in a font of its own.
+    Repeater {
+        model: title.session.updateOffered ? 1 : 0
+        Rectangle {
+            anchors.right: parent.right
+            anchors.top: parent.top
+            anchors.margins: 14
+            width: updateNote.width + 30
+            height: 40
+            radius: 20
+            color: Theme.focus
+            border.color: Theme.accent
+            border.width: 2
+            Accessible.role: Accessible.Button
+            Accessible.name: updateNote.text
+            Text {
+                id: updateNote
+                anchors.centerIn: parent
+                text: qsTr("A new version is ready")
+                font.pixelSize: Theme.fontBody
+                font.bold: true
+                color: Theme.ink
+            }
+            MouseArea { anchors.fill: parent; onClicked: title.session.go("about") }
         }
-        MouseArea { anchors.fill: parent; onClicked: title.session.go("about") }
     }
 
     // Asked for by Esc or the back key; its content is made the first time.
