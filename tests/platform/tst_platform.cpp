@@ -139,11 +139,22 @@ private slots:
         // Started while the phone is silent, the game starts silent.
         GameEngine second(nullptr, &settings);
         QVERIFY(second.isSilent());
+        // Started as the program starts it, the bus is asked after the first
+        // frame: the title's music, asked for before, waits for the answer.
+        const auto titleMusic = [&settings] { // playing before, and after start-up
+            GameEngine game(nullptr, &settings, GameEngine::StartUp::WhenAsked);
+            game.playMusic(int(CInvSounds::MainTheme));
+            const int before = game.soundBank()->playingMusic();
+            game.finishStartUp();
+            return std::pair{before, game.soundBank()->playingMusic()};
+        };
+        QCOMPARE(titleMusic(), std::pair(-1, -1));
 
         // The service goes away: nothing keeps the game silent.
         feedbackd.bus.unregisterService("org.sigxcpu.Feedback");
         QTRY_VERIFY(!engine.isSilent());
         QCOMPARE(mixer->generalVolume(), on);
+        QCOMPARE(titleMusic(), std::pair(-1, int(CInvSounds::MainTheme)));
     }
 };
 
