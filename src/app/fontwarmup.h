@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QString>
+
 #include <thread>
+
+class QQuickWindow;
 
 // Reads the system's font configuration and font list on a worker thread.
 // Fontconfig does that the first time any text is laid out, which on the way
@@ -20,12 +24,18 @@ public:
     FontWarmUp(const FontWarmUp &) = delete;
     FontWarmUp &operator=(const FontWarmUp &) = delete;
 
-    // Opens, for the calling thread, the faces the screens are drawn in: the
-    // default family, regular, bold and bold italic. Qt keeps font engines
-    // per thread, so the worker cannot do this for the GUI thread; the GUI
-    // thread does it at a moment it would otherwise wait, while the loader
-    // thread reads the documents.
-    static void openFaces();
+    // Opens, for the calling thread, the default font (Qt measures every text
+    // against it) and the fonts the first screen was drawn in at the last
+    // start, as rememberFonts() listed them in the cache directory. Qt keeps
+    // font engines per thread, so the worker cannot do this for the GUI
+    // thread; the GUI thread does it at a moment it would otherwise wait,
+    // while the loader thread reads the documents. A missing or damaged list
+    // opens the default font only.
+    static void openLastFonts();
+    // Lists the fonts of the texts shown in the window now, for the next
+    // start; the file is written only when the list differs.
+    static void rememberFonts(const QQuickWindow &window);
+    static QString fontListPath();
 
 private:
     std::thread worker;

@@ -81,12 +81,12 @@ int runCirrovanta(int argc, char *argv[],
     // above qml/Cirrovanta, found by the same rule as the main document.
     view.addImportPath(QStringLiteral("qml"));
     // The documents are read on the engine's own thread while this one makes
-    // the window, opens the font faces and sets up the rest; they are needed
-    // only from setMainQmlFile() on.
+    // the window, opens the fonts the first screen needs and sets up the
+    // rest; they are needed only from setMainQmlFile() on.
     const QString mainQmlFile = QStringLiteral("qml/Cirrovanta/main.qml");
     view.startLoading(mainQmlFile);
     view.create();
-    FontWarmUp::openFaces();
+    FontWarmUp::openLastFonts();
 
     Settings settings;
     // The update check and the sound effects are not needed for the first
@@ -125,6 +125,10 @@ int runCirrovanta(int argc, char *argv[],
     pushStoredSettings(settings);
 
     view.showExpanded();
+    // Emitted on the render thread where there is one, so queued to this one.
+    QObject::connect(
+        &view, &QQuickWindow::frameSwapped, &view, [&view] { FontWarmUp::rememberFonts(view); },
+        Qt::SingleShotConnection);
     engine->connectEventFilter();
     // The title shows the menu first; the tilt sensors (the IIO scan), the
     // controller library, the questions on the session bus (the screen saver,

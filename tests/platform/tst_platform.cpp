@@ -1,5 +1,6 @@
 // The game on the platform it runs on: a real X window whose focus real X
 // requests move, and a phone's feedback profile served on the session bus.
+#include "app/fontwarmup.h"
 #include "app/myeventfilter.h"
 #include "audio/caudiomixer.h"
 #include "audio/cinvsounds.h"
@@ -13,6 +14,7 @@
 #include <QDBusMessage>
 #include <QQuickItem>
 #include <QQuickView>
+#include <QSaveFile>
 #include <QThread>
 
 // feedbackd as far as the game sees it: the Profile property and its change
@@ -155,6 +157,50 @@ private slots:
         QTRY_VERIFY(!engine.isSilent());
         QCOMPARE(mixer->generalVolume(), on);
         QCOMPARE(titleMusic(), std::pair(-1, int(CInvSounds::MainTheme)));
+    }
+
+    // The fonts of the texts on the first screen are listed in the cache
+    // directory for the next start, which opens them while its documents load.
+    void theFirstScreensFontsAreListedForTheNextStart()
+    {
+        QTemporaryDir cache;
+        qputenv("XDG_CACHE_HOME", cache.path().toUtf8());
+        QTemporaryFile scene(QDir::tempPath() + "/fontsXXXXXX.qml");
+        QVERIFY(scene.open() && scene.write("import QtQuick\nColumn { property alias shown: b.visible\n"
+                                            " Text { text: 'A'; font.pixelSize: 30; font.bold: true }\n"
+                                            " Text { id: b; text: 'B'; font.pixelSize: 17 }\n"
+                                            " Text { text: 'C'; font.pixelSize: 40; visible: false } }")
+                && scene.flush());
+        QQuickView view(QUrl::fromLocalFile(scene.fileName()));
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        const auto list = [] {
+            QFile file(FontWarmUp::fontListPath());
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        const auto listed = [&list] { // each line as (pixel size, bold)
+            QList<std::pair<int, bool>> fonts;
+            for (const QByteArray &line : list().split('\n')) {
+                QFont font;
+                fonts.append(font.fromString(line) ? std::pair(font.pixelSize(), font.bold()) : std::pair(0, false));
+            }
+            return fonts;
+        };
+        using Fonts = QList<std::pair<int, bool>>;
+        FontWarmUp::rememberFonts(view);
+        QCOMPARE(listed(), Fonts({{30, true}, {17, false}})); // the hidden text's is not needed
+
+        // A damaged list is read as far as it makes sense, and an unchanged
+        // one is not written again: the damage stays until the fonts change.
+        const QByteArray damaged = list() + "\nnot a font\nSans,-1,99999,5,400,0,0,0,0,0";
+        QSaveFile file(FontWarmUp::fontListPath());
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(damaged) > 0 && file.commit());
+        FontWarmUp::openLastFonts();
+        FontWarmUp::rememberFonts(view);
+        QCOMPARE(list(), damaged);
+        view.rootObject()->setProperty("shown", false);
+        FontWarmUp::rememberFonts(view);
+        QCOMPARE(listed(), Fonts({{30, true}}));
     }
 };
 
