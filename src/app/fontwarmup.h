@@ -9,12 +9,13 @@ class QQuickWindow;
 // Reads the system's font configuration and font list on a worker thread.
 // Fontconfig does that the first time any text is laid out, which on the way
 // to the first frame would otherwise happen on the GUI thread after the QML
-// documents are loaded; started right after the application object, it runs
-// while the GUI thread builds the view and loads the documents. (Started any
-// earlier, it shares the two cores of a small machine with the GUI thread and
-// the display server while they connect, which costs more than it saves.)
-// The font database serialises its users, so text laid out meanwhile simply
-// waits.
+// documents are loaded; started once the documents are loading, it runs while
+// the GUI thread makes the window and the engine. (Started any earlier, it
+// shares the two cores of a small machine with the GUI thread while that
+// connects to the display and builds the view, which costs more than it
+// saves: 2.7 ms when fontconfig started before the application object, about
+// 1.4 ms when right after it.) The font database serialises its users, so
+// text laid out meanwhile simply waits.
 class FontWarmUp
 {
 public:

@@ -62,12 +62,6 @@ int runCirrovanta(int argc, char *argv[],
 {
     QGuiApplication app(argc, argv);
     DebugOutput::takeOverXlibReports();
-    const FontWarmUp fontWarmUp;
-    const QString localeName = QLocale::system().name();
-    QTranslator translator;
-    // Looked up relative to the working directory, with Qt's fallbacks.
-    (void)translator.load(QStringLiteral("Cirrovanta_") + localeName);
-    app.installTranslator(&translator);
 
     QmlApplicationViewer view;
     view.setOrientation(QmlApplicationViewer::LockLandscape);
@@ -85,6 +79,13 @@ int runCirrovanta(int argc, char *argv[],
     // rest; they are needed only from setMainQmlFile() on.
     const QString mainQmlFile = QStringLiteral("qml/Cirrovanta/main.qml");
     view.startLoading(mainQmlFile);
+    const FontWarmUp fontWarmUp;
+    // Needed from the documents' first text on.
+    const QString localeName = QLocale::system().name();
+    QTranslator translator;
+    // Looked up relative to the working directory, with Qt's fallbacks.
+    (void)translator.load(QStringLiteral("Cirrovanta_") + localeName);
+    app.installTranslator(&translator);
     view.create();
     FontWarmUp::openLastFonts();
 
