@@ -139,7 +139,7 @@ void CInvSounds::playMusic(int index)
         return;
     // Nothing could play it yet, and reading it would hold up the first frame.
     if (!audioOut) {
-        wantedMusic = index;
+        keepMusicForLater(index);
         return;
     }
     if (musicInstance) {

@@ -9,6 +9,23 @@
 #include <QSettings>
 #include <QTimer>
 
+// The bank plays only while neither the device profile nor the player has
+// silenced the game.
+static bool soundAllowed(bool silent, bool muted)
+{
+    if (silent) {
+        qDebug() << "silent";
+        if (muted)
+            qDebug() << "muted";
+        return false;
+    }
+    if (muted) {
+        qDebug() << "muted";
+        return false;
+    }
+    return true;
+}
+
 GameEngine::GameEngine(QObject *parent, Settings *settings, StartUp startUp)
     : QObject(parent), settings(settings)
 {
@@ -42,7 +59,7 @@ void GameEngine::finishStartUp()
     if (!deviceInfo)
         followDeviceProfile();
     sounds->finishStartUp();
-    if (!silent && !muted)
+    if (soundAllowed(silent, muted))
         sounds->resumeMusic();
     delayedInit();
 }
@@ -182,23 +199,6 @@ void GameEngine::activationChangeFiltered()
     auto *root = qobject_cast<QQuickItem *>(rootItem.data());
     if (gameLoadedFlag && root && root->isVisible())
         requestPause();
-}
-
-// The bank plays only while neither the device profile nor the player has
-// silenced the game.
-static bool soundAllowed(bool silent, bool muted)
-{
-    if (silent) {
-        qDebug() << "silent";
-        if (muted)
-            qDebug() << "muted";
-        return false;
-    }
-    if (muted) {
-        qDebug() << "muted";
-        return false;
-    }
-    return true;
 }
 
 void GameEngine::playSound(QVariant index)
